@@ -1,0 +1,248 @@
+#include "ArquivoDados.h"
+
+#include "Catalogo.h"
+#include "Estreito.h"
+#include "LeitorBytes.h"
+#include "Win1252.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr int TipoIncompativel = 13;
+
+bool fimDeCampo(int c)
+{
+    return c < 0 || c == ',' || c == '\r' || c == '\n';
+}
+
+void acrescentaLimitado(QByteArray& bytes, int c)
+{
+    if (bytes.size() >= TamanhoMaximoLinha)
+        throw Falha::numerada(Falha::ErroAcessoCaminho);
+    bytes.append(static_cast<char>(c));
+}
+
+Falha foraDoLayout()
+{
+    return Falha::numerada(TipoIncompativel);
+}
+
+} // namespace
+
+bool LeitorRegistros::fim()
+{
+    return bytes_.fim();
+}
+
+QString LeitorRegistros::campo()
+{
+    while (bytes_.espia() == ' ' || bytes_.espia() == '\t')
+        bytes_.proximo();
+    QByteArray bytes;
+    if (bytes_.espia() == '"') {
+        bytes_.proximo();
+        for (int c = bytes_.espia(); c >= 0 && c != '"' && c != '\r' && c != '\n';
+             c = bytes_.espia())
+            acrescentaLimitado(bytes, bytes_.proximo());
+        if (bytes_.espia() == '"')
+            bytes_.proximo();
+        // What follows the closing quote up to the separator is not part of the field.
+        while (!fimDeCampo(bytes_.espia()))
+            bytes_.proximo();
+    } else {
+        while (!fimDeCampo(bytes_.espia()))
+            acrescentaLimitado(bytes, bytes_.proximo());
+    }
+    const std::optional<QString> texto = Win1252::decodificaEstrito(bytes);
+    if (!texto)
+        throw foraDoLayout();
+    return *texto;
+}
+
+Registro LeitorRegistros::proximo()
+{
+    Registro campos;
+    bool depoisDeVirgula = false;
+    for (QString& c : campos) {
+        if (bytes_.fim() && !depoisDeVirgula)
+            throw Falha::numerada(Falha::FimDeArquivo);
+        c = campo();
+        const int separador = bytes_.proximo();
+        depoisDeVirgula = separador == ',';
+        if (separador == '\r' && bytes_.espia() == '\n')
+            bytes_.proximo();
+    }
+    return campos;
+}
+
+Adiantamento AdiantamentoDeRegistro(const Registro& campos)
+{
+    Adiantamento a;
+    a.processo = campos[0];
+
+    const QString ne = campos[1].trimmed();
+    bool numero = !ne.isEmpty() && ne.size() <= 18;
+    for (const QChar c : ne)
+        numero = numero && c >= u'0' && c <= u'9';
+    if (!numero)
+        throw foraDoLayout();
+    a.notaEmpenho = FormataInteiro(ne.toLongLong());
+
+    a.elemento = qMax(0, IndiceElemento(campos[2]));
+    a.cpf = campos[3];
+    a.nome = campos[4];
+
+    // The last three characters are the separator and the two decimals, whatever the separator.
+    const QString& valor = campos[5];
+    if (valor.size() < 3)
+        throw Falha::numerada(Falha::ArgumentoInvalido);
+    const std::optional<Centavos> centavos =
+        LeValorPartes(valor.left(valor.size() - 3), valor.right(2));
+    if (!centavos)
+        throw foraDoLayout();
+    a.valor = *centavos;
+
+    a.periodoInicial = campos[6];
+    a.periodoFinal = campos[7];
+    return a;
+}
+
+ConteudoExercicio LeArquivoExercicio(QIODevice& dispositivo)
+{
+    LeitorBytes bytes(dispositivo);
+    LeitorRegistros leitor(bytes);
+    ConteudoExercicio conteudo;
+    // Records counted in 16 bits: a file of more advances than that overflows (failure 6).
+    Inteiro16 numeroRegistro = 0;
+    while (!leitor.fim()) {
+        const Registro campos = leitor.proximo();
+        if (numeroRegistro == 0)
+            conteudo.cabecalho = Cabecalho{campos[1], campos[0], campos[2], campos[3]};
+        else
+            conteudo.adiantamentos.append(AdiantamentoDeRegistro(campos));
+        ++numeroRegistro;
+    }
+    return conteudo;
+}
+
+ConteudoExercicio LeArquivoExercicio(const QString& caminho)
+{
+    QFile arquivo(caminho);
+    errno = 0;
+    if (QFileInfo(caminho).isDir())
+        throw Falha::numerada(Falha::ErroAcessoCaminho);
+    if (!arquivo.open(QIODevice::ReadOnly))
+        throw Falha::deArquivo(arquivo, errno);
+    return LeArquivoExercicio(arquivo);
+}
+
+namespace {
+
+QByteArray codificaCampo(const QString& texto)
+{
+    const std::optional<QByteArray> bytes = Win1252::codifica(texto);
+    const bool separador = texto.contains(u',') || texto.contains(u'\r') || texto.contains(u'\n');
+    if (!bytes || separador) {
+        throw Falha{Falha::ArgumentoInvalido,
+                    u"O texto \""_s + texto +
+                        u"\" contém caractere que não pode ser gravado no arquivo."_s};
+    }
+    return *bytes;
+}
+
+QByteArray linha(std::initializer_list<QString> campos)
+{
+    QByteArray saida;
+    bool primeiro = true;
+    for (const QString& campo : campos) {
+        if (!primeiro)
+            saida.append(',');
+        saida.append(codificaCampo(campo));
+        primeiro = false;
+    }
+    saida.append("\r\n");
+    return saida;
+}
+
+} // namespace
+
+QByteArray LinhaCabecalho(const Cabecalho& c)
+{
+    return linha({c.orgao, c.exercicio, c.elaborador, c.responsavel, {}, {}, {}, {}});
+}
+
+QByteArray LinhaAdiantamento(const Adiantamento& a)
+{
+    const QString codigo =
+        a.elemento > 0 ? CodigoElemento(ItensCatalogo()[a.elemento]).toString() : QString();
+    return linha({a.processo, a.notaEmpenho, codigo, a.cpf, a.nome, FormataValorArquivo(a.valor),
+                  a.periodoInicial, a.periodoFinal});
+}
+
+namespace {
+
+std::optional<Falha> falhaDeGravacao(QSaveFile& arquivo, int codigoErrno)
+{
+    Falha falha = Falha::deArquivo(arquivo, codigoErrno);
+    arquivo.cancelWriting();
+    return falha;
+}
+
+} // namespace
+
+std::optional<Falha> EscreveArquivoExercicio(const QString& caminho, const Cabecalho& cabecalho,
+                                             const QList<Adiantamento>& linhas)
+{
+    const QFileInfo info(caminho);
+    if (!info.absoluteDir().exists())
+        return Falha::numerada(Falha::CaminhoNaoEncontrado);
+    if (info.isDir())
+        return Falha::numerada(Falha::ErroAcessoCaminho);
+
+    QSaveFile arquivo(caminho);
+    // Unbuffered, so that every write is checked here and commit() has nothing left to flush.
+    errno = 0;
+    if (!arquivo.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return Falha::deArquivo(arquivo, errno);
+
+    constexpr qsizetype Bloco = 64 * 1024;
+    QByteArray buffer;
+    buffer.reserve(Bloco + 512);
+    const auto descarrega = [&]() -> bool {
+        errno = 0;
+        const qint64 escritos = arquivo.write(buffer);
+        if (escritos != buffer.size()) {
+            if (errno == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        buffer.clear();
+        return true;
+    };
+
+    try {
+        buffer.append(LinhaCabecalho(cabecalho));
+        for (const Adiantamento& a : linhas) {
+            buffer.append(LinhaAdiantamento(a));
+            if (buffer.size() >= Bloco && !descarrega())
+                return falhaDeGravacao(arquivo, errno);
+        }
+    } catch (const Falha& falha) {
+        arquivo.cancelWriting();
+        return falha;
+    }
+    if (!buffer.isEmpty() && !descarrega())
+        return falhaDeGravacao(arquivo, errno);
+    errno = 0;
+    if (!arquivo.commit())
+        return Falha::deArquivo(arquivo, errno);
+    return std::nullopt;
+}

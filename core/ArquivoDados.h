@@ -1,0 +1,61 @@
+#pragma once
+
+#include "Adiantamento.h"
+#include "Falha.h"
+
+#include <QIODevice>
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+class LeitorBytes;
+
+// The exercise data file: a header line and one line per advance, eight comma-separated
+// fields each, Windows-1252 text with CR LF line ends. Also the layout of imports and backups.
+
+using Registro = std::array<QString, 8>;
+
+// Reads the file's fields as a stream, eight at a time wherever the line ends fall: a comma or
+// a line end ends a field, leading blanks are skipped, a field in double quotes is taken
+// without them and may hold commas. Raises a Falha on a file that cannot be read, a byte that
+// is not clean text, or a line longer than any the program writes.
+class LeitorRegistros {
+public:
+    explicit LeitorRegistros(LeitorBytes& bytes) : bytes_(bytes) {}
+    bool fim();
+    // The next eight fields; failure 62 when the file ends inside the record.
+    Registro proximo();
+
+private:
+    QString campo();
+    LeitorBytes& bytes_;
+};
+
+struct ConteudoExercicio {
+    Cabecalho cabecalho;
+    QList<Adiantamento> adiantamentos;
+};
+
+// The longest line any reader accepts; the program's own lines are a few hundred bytes.
+inline constexpr qsizetype TamanhoMaximoLinha = 64 * 1024;
+
+// An advance from the eight fields of a data file line (the rules of the data file reader).
+// Raises a Falha when the value field does not hold a value.
+Adiantamento AdiantamentoDeRegistro(const Registro& campos);
+
+// Reads a whole file of the data file layout; the first record is the header whatever it
+// holds. Raises a Falha where the file cannot be read or is not of the layout.
+ConteudoExercicio LeArquivoExercicio(QIODevice& dispositivo);
+ConteudoExercicio LeArquivoExercicio(const QString& caminho);
+
+// The lines of the data file for a header and rows, CR LF included. Raises failure 5 when a
+// field holds a character the file cannot carry (outside Windows-1252, a comma, a line end).
+QByteArray LinhaCabecalho(const Cabecalho& cabecalho);
+QByteArray LinhaAdiantamento(const Adiantamento& a);
+
+// Writes the data file whole into a new file beside the old one and puts it in place only when
+// complete, so that on any failure the previous file stays as it was.
+std::optional<Falha> EscreveArquivoExercicio(const QString& caminho, const Cabecalho& cabecalho,
+                                             const QList<Adiantamento>& linhas);

@@ -1,0 +1,47 @@
+#include "Caminhos.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+QString& pastaDefinida()
+{
+    static QString pasta;
+    return pasta;
+}
+} // namespace
+
+QString PastaPrograma()
+{
+    const QString& pasta = pastaDefinida();
+    return pasta.isEmpty() ? QCoreApplication::applicationDirPath() : pasta;
+}
+
+void DefinePastaPrograma(const QString& pasta)
+{
+    pastaDefinida() = pasta;
+}
+
+QString JuntaCaminho(const QString& pasta, const QString& nome)
+{
+    if (pasta.endsWith(u'/') || pasta.endsWith(QDir::separator()))
+        return pasta + nome;
+    return pasta + u'/' + nome;
+}
+
+QString NomeArquivoExercicio(const QString& exercicio)
+{
+    return u"Pravex"_s + exercicio.trimmed() + u".txt"_s;
+}
+
+QString NomeArquivoEnvio(const QString& exercicio)
+{
+    return u"pravexenvio"_s + exercicio.trimmed() + u".txt"_s;
+}
+
+QString NomeArquivoBackup(const QString& exercicio)
+{
+    return u"PravexBkp"_s + exercicio.trimmed() + u".txt"_s;
+}

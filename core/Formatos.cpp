@@ -1,0 +1,170 @@
+#include "Formatos.h"
+
+#include <limits>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Groups the digits of a non-negative whole number in threes with points.
+QString agrupa(QString digitos)
+{
+    for (qsizetype pos = digitos.size() - 3; pos > 0; pos -= 3)
+        digitos.insert(pos, u'.');
+    return digitos;
+}
+
+QString centavosComDuasCasas(Centavos valor)
+{
+    return QString::number(qAbs(valor % 100)).rightJustified(2, u'0');
+}
+
+QString sinal(Centavos valor)
+{
+    return valor < 0 ? u"-"_s : QString();
+}
+
+qint64 parteInteira(Centavos valor)
+{
+    return qAbs(valor / 100);
+}
+
+} // namespace
+
+QString FormataMoeda(Centavos valor)
+{
+    return sinal(valor) + agrupa(QString::number(parteInteira(valor))) + u',' +
+           centavosComDuasCasas(valor);
+}
+
+QString FormataChaveValor(Centavos valor)
+{
+    const QString inteiro = QString::number(parteInteira(valor)).rightJustified(8, u'0');
+    return sinal(valor) + agrupa(inteiro) + u',' + centavosComDuasCasas(valor);
+}
+
+QString FormataDecimal(Centavos valor)
+{
+    return sinal(valor) + QString::number(parteInteira(valor)) + u',' + centavosComDuasCasas(valor);
+}
+
+QString FormataValorArquivo(Centavos valor)
+{
+    return sinal(valor) + QString::number(parteInteira(valor)) + u'.' + centavosComDuasCasas(valor);
+}
+
+QString FormataInteiro(qint64 numero)
+{
+    return QString::number(numero);
+}
+
+QString FormataZeros(qint64 numero, int digitos)
+{
+    if (numero < 0)
+        return u'-' + QString::number(-numero).rightJustified(digitos, u'0');
+    return QString::number(numero).rightJustified(digitos, u'0');
+}
+
+std::optional<Centavos> LeMoeda(const QString& texto)
+{
+    const QString t = texto.trimmed();
+    qsizetype i = 0;
+    bool negativo = false;
+    if (i < t.size() && (t[i] == u'-' || t[i] == u'+')) {
+        negativo = t[i] == u'-';
+        ++i;
+    }
+    // Whole part: digits, optionally grouped with points.
+    qint64 inteiro = 0;
+    int digitos = 0;
+    for (; i < t.size() && (t[i].isDigit() || t[i] == u'.'); ++i) {
+        if (t[i] == u'.')
+            continue;
+        if (++digitos > 15)
+            return std::nullopt;
+        inteiro = inteiro * 10 + t[i].digitValue();
+    }
+    qint64 centavos = 0;
+    int casas = 0;
+    bool arredondaParaCima = false;
+    if (i < t.size() && t[i] == u',') {
+        for (++i; i < t.size() && t[i].isDigit(); ++i, ++casas) {
+            if (casas < 2)
+                centavos = centavos * 10 + t[i].digitValue();
+            else if (casas == 2)
+                arredondaParaCima = t[i].digitValue() >= 5;
+        }
+    }
+    if (i != t.size() || (digitos == 0 && casas == 0))
+        return std::nullopt;
+    if (casas == 1)
+        centavos *= 10;
+    Centavos valor = inteiro * 100 + centavos + (arredondaParaCima ? 1 : 0);
+    return negativo ? -valor : valor;
+}
+
+std::optional<Centavos> LeValorPartes(const QString& inteiro, const QString& decimais)
+{
+    if (decimais.size() != 2 || !decimais[0].isDigit() || !decimais[1].isDigit())
+        return std::nullopt;
+    const QString t = inteiro.trimmed();
+    qsizetype i = 0;
+    bool negativo = false;
+    if (i < t.size() && (t[i] == u'-' || t[i] == u'+')) {
+        negativo = t[i] == u'-';
+        ++i;
+    }
+    if (i == t.size() || t.size() - i > 15)
+        return std::nullopt;
+    qint64 valor = 0;
+    for (; i < t.size(); ++i) {
+        if (!t[i].isDigit())
+            return std::nullopt;
+        valor = valor * 10 + t[i].digitValue();
+    }
+    valor = valor * 100 + decimais.toInt();
+    return negativo ? -valor : valor;
+}
+
+qint64 LeNumeroInicial(const QString& texto)
+{
+    qsizetype i = 0;
+    while (i < texto.size() && (texto[i] == u' ' || texto[i] == u'\t'))
+        ++i;
+    bool negativo = false;
+    if (i < texto.size() && (texto[i] == u'-' || texto[i] == u'+')) {
+        negativo = texto[i] == u'-';
+        ++i;
+    }
+    qint64 valor = 0;
+    constexpr qint64 limite = std::numeric_limits<qint64>::max() / 10 - 10;
+    for (; i < texto.size() && texto[i] >= u'0' && texto[i] <= u'9'; ++i) {
+        if (valor < limite)
+            valor = valor * 10 + (texto[i].unicode() - u'0');
+    }
+    return negativo ? -valor : valor;
+}
+
+std::optional<QDate> LePeriodo(const QString& ddmm, int ano)
+{
+    if (ddmm.size() != 5 || ddmm[2] != u'/')
+        return std::nullopt;
+    for (int i : {0, 1, 3, 4}) {
+        if (ddmm[i] < u'0' || ddmm[i] > u'9')
+            return std::nullopt;
+    }
+    const int dia = (ddmm[0].unicode() - u'0') * 10 + (ddmm[1].unicode() - u'0');
+    const int mes = (ddmm[3].unicode() - u'0') * 10 + (ddmm[4].unicode() - u'0');
+    const QDate data(ano, mes, dia);
+    if (!data.isValid())
+        return std::nullopt;
+    return data;
+}
+
+QString ChaveMesDia(const QString& ddmm)
+{
+    // Any leap year admits every day/month pair, so 29/02 keys as 0229 in every exercise.
+    if (!LePeriodo(ddmm, 2000))
+        return ddmm;
+    return ddmm.mid(3, 2) + ddmm.left(2);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+// Number and date texts of the program, always in Brazilian conventions (decimal comma,
+// point grouping, day before month) whatever the machine's locale. Money is whole cents.
+using Centavos = qint64;
+
+// "#,##0.00": 123456 -> "1.234,56", 50 -> "0,50".
+QString FormataMoeda(Centavos valor);
+// "00,000,000.00", the value's sort key: 123456 -> "00.001.234,56".
+QString FormataChaveValor(Centavos valor);
+// "0.00": 123456 -> "1234,56".
+QString FormataDecimal(Centavos valor);
+// The data file's form: whole part "##0", ".", two decimals: 123456 -> "1234.56".
+QString FormataValorArquivo(Centavos valor);
+// "##0", "###0", "#####0", "########0": a plain whole number.
+QString FormataInteiro(qint64 numero);
+// "0000", "000000", "000000000", "00000000000"...: zero-filled to at least `digitos`.
+QString FormataZeros(qint64 numero, int digitos);
+
+// Reads a money text in Brazilian form ("1.234,56", "1234,5", "0,50", "-5,00", "7"), rounding to
+// cents. Empty or not a number gives nothing.
+std::optional<Centavos> LeMoeda(const QString& texto);
+// The whole part and the two decimal characters of a file value ("1234" and "56"): the way the
+// readers rebuild a value from its last three characters.
+std::optional<Centavos> LeValorPartes(const QString& inteiro, const QString& decimais);
+
+// The leading whole number of a text, as a decimal reader takes it: leading blanks skipped,
+// an optional sign, then digits up to the first other character; 0 when there is none.
+qint64 LeNumeroInicial(const QString& texto);
+
+// A "dd/mm" period of a year: exactly two digits, "/", two digits, a day that exists.
+std::optional<QDate> LePeriodo(const QString& ddmm, int ano);
+// "mmdd" of a "dd/mm" text (15/03 -> 0315); a text that is not a period is returned unchanged.
+QString ChaveMesDia(const QString& ddmm);

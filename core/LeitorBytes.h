@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QIODevice>
+
+// Reads a device byte by byte through a buffer of its own, so that the file readers stream a
+// file of any size with flat memory. A failed read of the device raises failure 57.
+class LeitorBytes {
+public:
+    explicit LeitorBytes(QIODevice& dispositivo) : dispositivo_(dispositivo) {}
+
+    // The next byte, or -1 at the end of the device.
+    int proximo()
+    {
+        if (pos_ == buffer_.size() && !enche())
+            return -1;
+        return static_cast<unsigned char>(buffer_[pos_++]);
+    }
+    int espia()
+    {
+        if (pos_ == buffer_.size() && !enche())
+            return -1;
+        return static_cast<unsigned char>(buffer_[pos_]);
+    }
+    bool fim() { return espia() < 0; }
+
+    // Reads a line that ends at CR, optionally followed by LF; a lone LF is part of the line.
+    // The terminator is not kept. Returns false at the end of the device (no line read).
+    bool linha(QByteArray& saida);
+
+private:
+    bool enche();
+
+    QIODevice& dispositivo_;
+    QByteArray buffer_;
+    qsizetype pos_ = 0;
+};

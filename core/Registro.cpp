@@ -1,0 +1,98 @@
+#include "Registro.h"
+
+#include "ArquivoDados.h"
+#include "Caminhos.h"
+#include "Formatos.h"
+#include "FormRegistro.h"
+#include "LeitorBytes.h"
+#include "ModeloAdiantamentos.h"
+#include "Module1.h"
+#include "Servicos.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+
+using namespace Qt::Literals::StringLiterals;
+
+QString CaminhoArquivoExercicio(const QString& exercicio)
+{
+    return JuntaCaminho(PastaPrograma(), NomeArquivoExercicio(exercicio));
+}
+
+namespace {
+
+bool recusa(FormRegistro& form, Mensagens& mensagens, const QString& texto, CampoCabecalho campo)
+{
+    mensagens.bipe();
+    mensagens.mostra(texto, Icone::Parada);
+    form.focaCabecalho(campo);
+    return false;
+}
+
+} // namespace
+
+bool GravaArquivo(FormRegistro& form, Mensagens& mensagens)
+{
+    const Cabecalho cabecalho = form.cabecalho();
+    if (LeNumeroInicial(cabecalho.exercicio) < 2003)
+        return recusa(form, mensagens, u"Informe um Exercício a partir de 2003"_s,
+                      CampoCabecalho::Exercicio);
+    if (cabecalho.orgao.trimmed().isEmpty())
+        return recusa(form, mensagens, u"Informe o nome do(a) UGE/Órgão/Entidade"_s,
+                      CampoCabecalho::Orgao);
+    if (cabecalho.responsavel.trimmed().isEmpty())
+        return recusa(form, mensagens, u"Informe o nome do Responsável"_s,
+                      CampoCabecalho::Responsavel);
+    if (form.lista().linhas() == 0)
+        return recusa(form, mensagens, u"Nenhum Adiantamento foi informado."_s,
+                      CampoCabecalho::Responsavel);
+
+    const std::optional<Falha> falha = EscreveArquivoExercicio(
+        CaminhoArquivoExercicio(cabecalho.exercicio), cabecalho, form.lista().todas());
+    if (falha) {
+        mensagens.mostra(falha->texto());
+        return false;
+    }
+    return true;
+}
+
+int ContaLinhas(const QString& caminho)
+{
+    QFile arquivo(caminho);
+    errno = 0;
+    if (QFileInfo(caminho).isDir())
+        throw Falha::numerada(Falha::ErroAcessoCaminho);
+    if (!arquivo.open(QIODevice::ReadOnly))
+        throw Falha::deArquivo(arquivo, errno);
+    LeitorBytes leitor(arquivo);
+    Module1::TotalLinhas = 0;
+    QByteArray linha;
+    while (leitor.linha(linha))
+        ++Module1::TotalLinhas;
+    return Module1::TotalLinhas;
+}
+
+int CarregaArquivo(const QString& caminho, FormRegistro& form, Mensagens& mensagens,
+                   Atividade& atividade)
+{
+    try {
+        const int linhas = ContaLinhas(caminho);
+        form.progresso(1, linhas + 1, 1);
+        atividade.processaEventos();
+        ConteudoExercicio conteudo = LeArquivoExercicio(caminho);
+        form.defineCabecalho(conteudo.cabecalho);
+        form.lista().defineLinhas(std::move(conteudo.adiantamentos));
+        if (form.lista().linhas() > 0)
+            form.habilitaRegistro();
+        return 1;
+    } catch (const Falha&) {
+        mensagens.mostra(
+            u"Informações fora do layout esperado, ou não é o arquivo correto. Verifique"_s,
+            Icone::Parada);
+        form.limpaExercicio();
+        form.lista().limpa();
+        return 0;
+    }
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "Falha.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// What the program's logic asks of the user interface. The windows get the real services
+// (ui/), tests get scripted ones that answer and record what would have been shown.
+
+enum class Icone { Nenhum, Parada, Pergunta, Exclamacao, Informacao };
+enum class Botoes { Ok, OkCancelar, SimNao };
+enum class Resposta { Ok, Cancelar, Sim, Nao };
+
+// Modal message boxes and the beep. A box without a title shows "Pravex"; a carriage return
+// inside the text is a line break.
+class Mensagens {
+public:
+    virtual ~Mensagens() = default;
+    virtual Resposta mostra(const QString& texto, Icone icone = Icone::Nenhum,
+                            Botoes botoes = Botoes::Ok, const QString& titulo = {}) = 0;
+    virtual void bipe() = 0;
+};
+
+// The hourglass pointer and letting pending screen updates through during a long loop.
+class Atividade {
+public:
+    virtual ~Atividade() = default;
+    virtual void ocupado(bool ligado) = 0;
+    virtual void processaEventos() = 0;
+};
+
+// A drive as the drive lists show it: a letter, the volume's name and the folder it opens at.
+struct Unidade {
+    QChar letra; // lower case
+    QString nome;
+    QString raiz;
+
+    // "c: [nome]", the way the drive list reports it.
+    QString rotulo() const;
+};
+
+// The drives the folder lists can browse. The first is the start drive "c:".
+class Unidades {
+public:
+    virtual ~Unidades() = default;
+    virtual QList<Unidade> lista() = 0;
+    // Nothing when the drive can be read; otherwise its failure (57 or 68 for a device
+    // error, which the dialogs tell apart from any other).
+    virtual std::optional<Falha> verifica(const Unidade& unidade) = 0;
+};
+
+// The help viewer, opened on the program's help file.
+class Ajuda {
+public:
+    virtual ~Ajuda() = default;
+    virtual void abre(const QString& arquivo) = 0;
+};
+
+// Ends the program at once, without running further handlers and without writing anything.
+class Encerramento {
+public:
+    virtual ~Encerramento() = default;
+    virtual void encerra() = 0;
+};
+
+// The services one window works with, handed to it when it is made.
+struct Servicos {
+    Mensagens& mensagens;
+    Atividade& atividade;
+    Unidades& unidades;
+    Ajuda& ajuda;
+    Encerramento& encerramento;
+};
