@@ -1,7 +1,7 @@
+#include "FrmAdiantamentos.h"
 #include "InstanciaUnica.h"
 
 #include <QApplication>
-#include <QMainWindow>
 #include <QMessageBox>
 
 using namespace Qt::Literals::StringLiterals;
@@ -16,8 +16,7 @@ int main(int argc, char* argv[])
                              u"O programa 'Pravex' já está sendo executado !"_s);
         return 0;
     }
-    QMainWindow janela;
-    janela.setObjectName(u"FrmAdiantamentos"_s);
+    FrmAdiantamentos janela;
     janela.show();
     return app.exec();
 }

@@ -1,0 +1,16 @@
+#include "FrmAdiantamentos.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+FrmAdiantamentos::FrmAdiantamentos(QWidget* pai) : QMainWindow(pai)
+{
+    setObjectName(u"FrmAdiantamentos"_s);
+    setWindowTitle(titulo());
+}
+
+QString FrmAdiantamentos::titulo()
+{
+    return u"ORVAL  -  Quelmar-Pravex   (v %1.%2.%3)"_s.arg(PRAVEX_VERSION_MAJOR)
+        .arg(PRAVEX_VERSION_MINOR)
+        .arg(PRAVEX_VERSION_PATCH);
+}
