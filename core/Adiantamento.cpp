@@ -5,14 +5,22 @@
 QString TextoColuna(const Adiantamento& a, int coluna)
 {
     switch (coluna) {
-    case Coluna::Processo: return a.processo;
-    case Coluna::NotaEmpenho: return a.notaEmpenho;
-    case Coluna::ElementoEconomico: return ItensCatalogo().value(a.elemento);
-    case Coluna::CpfCredor: return a.cpf;
-    case Coluna::NomeCredor: return a.nome;
-    case Coluna::Valor: return FormataMoeda(a.valor);
-    case Coluna::PeriodoInicial: return a.periodoInicial;
-    case Coluna::PeriodoFinal: return a.periodoFinal;
+    case Coluna::Processo:
+        return a.processo;
+    case Coluna::NotaEmpenho:
+        return a.notaEmpenho;
+    case Coluna::ElementoEconomico:
+        return ItensCatalogo().value(a.elemento);
+    case Coluna::CpfCredor:
+        return a.cpf;
+    case Coluna::NomeCredor:
+        return a.nome;
+    case Coluna::Valor:
+        return FormataMoeda(a.valor);
+    case Coluna::PeriodoInicial:
+        return a.periodoInicial;
+    case Coluna::PeriodoFinal:
+        return a.periodoFinal;
     case Coluna::ChaveNe: {
         bool numero = false;
         const qint64 ne = a.notaEmpenho.toLongLong(&numero);
@@ -20,10 +28,14 @@ QString TextoColuna(const Adiantamento& a, int coluna)
     }
     case Coluna::ChaveEe:
         return a.elemento > 0 ? CodigoElemento(ItensCatalogo()[a.elemento]).toString() : QString();
-    case Coluna::ChaveVl: return FormataChaveValor(a.valor);
-    case Coluna::ChavePi: return ChaveMesDia(a.periodoInicial);
-    case Coluna::ChavePf: return ChaveMesDia(a.periodoFinal);
-    default: return {};
+    case Coluna::ChaveVl:
+        return FormataChaveValor(a.valor);
+    case Coluna::ChavePi:
+        return ChaveMesDia(a.periodoInicial);
+    case Coluna::ChavePf:
+        return ChaveMesDia(a.periodoFinal);
+    default:
+        return {};
     }
 }
 

@@ -29,7 +29,8 @@ struct Adiantamento {
 };
 
 // The thirteen columns of the list: the eight shown and the five hidden sort keys.
-namespace Coluna {
+namespace Coluna
+{
 enum : int {
     Processo = 0,
     NotaEmpenho,

@@ -14,7 +14,8 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
+namespace
+{
 
 constexpr int TipoIncompativel = 13;
 
@@ -144,7 +145,8 @@ ConteudoExercicio LeArquivoExercicio(const QString& caminho)
     return LeArquivoExercicio(arquivo);
 }
 
-namespace {
+namespace
+{
 
 QByteArray codificaCampo(const QString& texto)
 {
@@ -187,7 +189,8 @@ QByteArray LinhaAdiantamento(const Adiantamento& a)
                   a.periodoInicial, a.periodoFinal});
 }
 
-namespace {
+namespace
+{
 
 std::optional<Falha> falhaDeGravacao(QSaveFile& arquivo, int codigoErrno)
 {

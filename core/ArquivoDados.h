@@ -21,7 +21,8 @@ using Registro = std::array<QString, 8>;
 // a line end ends a field, leading blanks are skipped, a field in double quotes is taken
 // without them and may hold commas. Raises a Falha on a file that cannot be read, a byte that
 // is not clean text, or a line longer than any the program writes.
-class LeitorRegistros {
+class LeitorRegistros
+{
 public:
     explicit LeitorRegistros(LeitorBytes& bytes) : bytes_(bytes) {}
     bool fim();

@@ -5,7 +5,8 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
+namespace
+{
 QString& pastaDefinida()
 {
     static QString pasta;

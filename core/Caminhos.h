@@ -12,7 +12,7 @@ void DefinePastaPrograma(const QString& pasta);
 QString JuntaCaminho(const QString& pasta, const QString& nome);
 
 // Names of the files the program keeps for an exercise (the year as typed, trimmed here).
-QString NomeArquivoExercicio(const QString& exercicio);  // "Pravex2005.txt"
-QString NomeArquivoEnvio(const QString& exercicio);      // "pravexenvio2005.txt"
-QString NomeArquivoBackup(const QString& exercicio);     // "PravexBkp2005.txt"
+QString NomeArquivoExercicio(const QString& exercicio); // "Pravex2005.txt"
+QString NomeArquivoEnvio(const QString& exercicio);     // "pravexenvio2005.txt"
+QString NomeArquivoBackup(const QString& exercicio);    // "PravexBkp2005.txt"
 inline constexpr auto NomeArquivoAjuda = "Pravex.chm";

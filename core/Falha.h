@@ -37,7 +37,10 @@ struct Falha {
     static Falha deArquivo(const QFileDevice& arquivo, int codigoErrno);
 
     bool ehDeArquivo() const { return numero >= 52 && numero <= 76; }
-    bool ehDeDispositivo() const { return numero == ErroDispositivo || numero == DispositivoIndisponivel; }
+    bool ehDeDispositivo() const
+    {
+        return numero == ErroDispositivo || numero == DispositivoIndisponivel;
+    }
 
     // "número - descrição", the shape of every unexpected-failure message.
     QString texto() const;

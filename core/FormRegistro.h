@@ -8,7 +8,8 @@ enum class CampoCabecalho { Exercicio, Orgao, Elaborador, Responsavel };
 
 // The main window as the register routines see it: the four header fields, the list, the
 // waiting panel's progress bar and the two states the routines put the window in.
-class FormRegistro {
+class FormRegistro
+{
 public:
     virtual ~FormRegistro() = default;
 

@@ -4,7 +4,8 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
+namespace
+{
 
 // Groups the digits of a non-negative whole number in threes with points.
 QString agrupa(QString digitos)

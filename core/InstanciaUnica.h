@@ -5,7 +5,8 @@
 
 // Holds the lock that tells a second start of the program that one is already running. A lock
 // left by an instance that was killed is taken over, so it never blocks the next start.
-class InstanciaUnica {
+class InstanciaUnica
+{
 public:
     explicit InstanciaUnica(const QString& caminhoTrava = caminhoPadrao());
 

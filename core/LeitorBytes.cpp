@@ -2,7 +2,8 @@
 
 #include "Falha.h"
 
-namespace {
+namespace
+{
 constexpr qint64 TamanhoBloco = 64 * 1024;
 }
 

@@ -5,7 +5,8 @@
 
 // Reads a device byte by byte through a buffer of its own, so that the file readers stream a
 // file of any size with flat memory. A failed read of the device raises failure 57.
-class LeitorBytes {
+class LeitorBytes
+{
 public:
     explicit LeitorBytes(QIODevice& dispositivo) : dispositivo_(dispositivo) {}
 

@@ -7,7 +7,8 @@
 
 // The list of advances of the open exercise: the one place the register's rows live. Rows are
 // kept as records; the thirteen column texts are derived from them when asked for.
-class ModeloAdiantamentos : public QAbstractTableModel {
+class ModeloAdiantamentos : public QAbstractTableModel
+{
     Q_OBJECT
 
 public:

@@ -6,13 +6,14 @@
 
 // The program-wide variables through which the windows and routines hand values to each
 // other. They are the only globals of the program and all of them live here.
-namespace Module1 {
+namespace Module1
+{
 
 // Characters the free-text fields and the CPF combo accept: no comma and no double quote,
 // so typed text never holds the data file's separator.
-inline const QString CaracteresValidos = QStringLiteral(
-    "1234567890ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"
-    "ÀÁÂÃÈÉÊÌÍÎÒÓÔÕÙÚÛÜÇáàãâéèêíìîóòõôúùûüç ´ªº.-/");
+inline const QString CaracteresValidos =
+    QStringLiteral("1234567890ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"
+                   "ÀÁÂÃÈÉÊÌÍÎÒÓÔÕÙÚÛÜÇáàãâéèêíìîóòõôúùûüç ´ªº.-/");
 
 // Empty when the data file holds the list; "I" after an import, "R" after a restore.
 inline QString PendenteGravar;

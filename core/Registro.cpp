@@ -2,8 +2,8 @@
 
 #include "ArquivoDados.h"
 #include "Caminhos.h"
-#include "Formatos.h"
 #include "FormRegistro.h"
+#include "Formatos.h"
 #include "LeitorBytes.h"
 #include "ModeloAdiantamentos.h"
 #include "Module1.h"
@@ -21,7 +21,8 @@ QString CaminhoArquivoExercicio(const QString& exercicio)
     return JuntaCaminho(PastaPrograma(), NomeArquivoExercicio(exercicio));
 }
 
-namespace {
+namespace
+{
 
 bool recusa(FormRegistro& form, Mensagens& mensagens, const QString& texto, CampoCabecalho campo)
 {

@@ -16,7 +16,8 @@ enum class Resposta { Ok, Cancelar, Sim, Nao };
 
 // Modal message boxes and the beep. A box without a title shows "Pravex"; a carriage return
 // inside the text is a line break.
-class Mensagens {
+class Mensagens
+{
 public:
     virtual ~Mensagens() = default;
     virtual Resposta mostra(const QString& texto, Icone icone = Icone::Nenhum,
@@ -25,7 +26,8 @@ public:
 };
 
 // The hourglass pointer and letting pending screen updates through during a long loop.
-class Atividade {
+class Atividade
+{
 public:
     virtual ~Atividade() = default;
     virtual void ocupado(bool ligado) = 0;
@@ -43,7 +45,8 @@ struct Unidade {
 };
 
 // The drives the folder lists can browse. The first is the start drive "c:".
-class Unidades {
+class Unidades
+{
 public:
     virtual ~Unidades() = default;
     virtual QList<Unidade> lista() = 0;
@@ -53,14 +56,16 @@ public:
 };
 
 // The help viewer, opened on the program's help file.
-class Ajuda {
+class Ajuda
+{
 public:
     virtual ~Ajuda() = default;
     virtual void abre(const QString& arquivo) = 0;
 };
 
 // Ends the program at once, without running further handlers and without writing anything.
-class Encerramento {
+class Encerramento
+{
 public:
     virtual ~Encerramento() = default;
     virtual void encerra() = 0;

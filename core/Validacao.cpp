@@ -2,7 +2,8 @@
 
 #include "Formatos.h"
 
-namespace {
+namespace
+{
 
 int digitoVerificador(const QString& digitos, int quantos, int pesoInicial, int extra)
 {

@@ -2,16 +2,17 @@
 
 #include <array>
 
-namespace {
+namespace
+{
 
 constexpr char16_t Indefinido = 0xFFFF;
 
 // Code points of the bytes 0x80 to 0x9F; the others map to the same code point.
 constexpr std::array<char16_t, 32> Faixa80 = {
-    0x20AC, Indefinido, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 80-87
-    0x02C6, 0x2030,     0x0160, 0x2039, 0x0152, Indefinido, 0x017D, Indefinido, // 88-8F
-    Indefinido, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90-97
-    0x02DC, 0x2122,     0x0161, 0x203A, 0x0153, Indefinido, 0x017E, 0x0178, // 98-9F
+    0x20AC,     Indefinido, 0x201A, 0x0192, 0x201E, 0x2026,     0x2020, 0x2021,     // 80-87
+    0x02C6,     0x2030,     0x0160, 0x2039, 0x0152, Indefinido, 0x017D, Indefinido, // 88-8F
+    Indefinido, 0x2018,     0x2019, 0x201C, 0x201D, 0x2022,     0x2013, 0x2014,     // 90-97
+    0x02DC,     0x2122,     0x0161, 0x203A, 0x0153, Indefinido, 0x017E, 0x0178,     // 98-9F
 };
 
 char16_t paraUnicode(unsigned char b)
@@ -41,7 +42,8 @@ int paraByte(char16_t c)
 
 } // namespace
 
-namespace Win1252 {
+namespace Win1252
+{
 
 QString decodifica(QByteArrayView bytes)
 {

@@ -6,7 +6,8 @@
 #include <optional>
 
 // The single-byte code page of every text file the program reads and writes.
-namespace Win1252 {
+namespace Win1252
+{
 
 // Decodes any bytes; the five bytes the code page leaves undefined become U+0081, U+008D,
 // U+008F, U+0090 and U+009D, which `codifica` refuses.

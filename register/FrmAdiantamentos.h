@@ -3,7 +3,8 @@
 #include <QMainWindow>
 
 // The program's main window: the register of the open exercise.
-class FrmAdiantamentos : public QMainWindow {
+class FrmAdiantamentos : public QMainWindow
+{
     Q_OBJECT
 
 public:

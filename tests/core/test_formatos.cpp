@@ -8,13 +8,15 @@ using namespace Qt::Literals::StringLiterals;
 
 struct CasoMoeda {
     Centavos valor;
-    const char16_t* moeda;     // "#,##0.00"
-    const char16_t* chave;     // "00,000,000.00"
-    const char16_t* decimal;   // "0.00"
-    const char16_t* arquivo;   // file form
+    const char16_t* moeda;   // "#,##0.00"
+    const char16_t* chave;   // "00,000,000.00"
+    const char16_t* decimal; // "0.00"
+    const char16_t* arquivo; // file form
 };
 
-class ValoresFormatados : public testing::TestWithParam<CasoMoeda> {};
+class ValoresFormatados : public testing::TestWithParam<CasoMoeda>
+{
+};
 
 TEST_P(ValoresFormatados, CadaPadraoEmConvencoesBrasileiras)
 {
@@ -29,17 +31,16 @@ TEST_P(ValoresFormatados, CadaPadraoEmConvencoesBrasileiras)
 
 INSTANTIATE_TEST_SUITE_P(
     Tabela, ValoresFormatados,
-    testing::Values(CasoMoeda{123456, u"1.234,56", u"00.001.234,56", u"1234,56", u"1234.56"},
-                    CasoMoeda{50, u"0,50", u"00.000.000,50", u"0,50", u"0.50"},
-                    CasoMoeda{700, u"7,00", u"00.000.007,00", u"7,00", u"7.00"},
-                    CasoMoeda{123456789, u"1.234.567,89", u"01.234.567,89", u"1234567,89",
-                              u"1234567.89"},
-                    CasoMoeda{9999999999, u"99.999.999,99", u"99.999.999,99", u"99999999,99",
-                              u"99999999.99"},
-                    CasoMoeda{-500, u"-5,00", u"-00.000.005,00", u"-5,00", u"-5.00"},
-                    // Below one real the sign must survive in every form.
-                    CasoMoeda{-50, u"-0,50", u"-00.000.000,50", u"-0,50", u"-0.50"},
-                    CasoMoeda{0, u"0,00", u"00.000.000,00", u"0,00", u"0.00"}));
+    testing::Values(
+        CasoMoeda{123456, u"1.234,56", u"00.001.234,56", u"1234,56", u"1234.56"},
+        CasoMoeda{50, u"0,50", u"00.000.000,50", u"0,50", u"0.50"},
+        CasoMoeda{700, u"7,00", u"00.000.007,00", u"7,00", u"7.00"},
+        CasoMoeda{123456789, u"1.234.567,89", u"01.234.567,89", u"1234567,89", u"1234567.89"},
+        CasoMoeda{9999999999, u"99.999.999,99", u"99.999.999,99", u"99999999,99", u"99999999.99"},
+        CasoMoeda{-500, u"-5,00", u"-00.000.005,00", u"-5,00", u"-5.00"},
+        // Below one real the sign must survive in every form.
+        CasoMoeda{-50, u"-0,50", u"-00.000.000,50", u"-0,50", u"-0.50"},
+        CasoMoeda{0, u"0,00", u"00.000.000,00", u"0,00", u"0.00"}));
 
 TEST(LeituraDeValores, TextosDigitadosNoCampoValor)
 {
@@ -85,7 +86,9 @@ struct CasoCPF {
     const char16_t* argumentoDepois;
 };
 
-class CPFs : public testing::TestWithParam<CasoCPF> {};
+class CPFs : public testing::TestWithParam<CasoCPF>
+{
+};
 
 TEST_P(CPFs, ValidaCPFReescreveOArgumento)
 {
@@ -98,9 +101,8 @@ INSTANTIATE_TEST_SUITE_P(
     Tabela, CPFs,
     testing::Values(CasoCPF{u"123.456.789-09", u"12345678909", u"12345678909"},
                     CasoCPF{u"123.456.789-00", u"", u"12345678900"},
-                    CasoCPF{u"000.000.000-00", u"", u"000.000.000-00"},
-                    CasoCPF{u"", u"", u""}, CasoCPF{u"   ", u"", u""},
-                    CasoCPF{u"abc", u"", u"abc"},
+                    CasoCPF{u"000.000.000-00", u"", u"000.000.000-00"}, CasoCPF{u"", u"", u""},
+                    CasoCPF{u"   ", u"", u""}, CasoCPF{u"abc", u"", u"abc"},
                     CasoCPF{u"111.111.111-11", u"11111111111", u"11111111111"},
                     // Ten digits are checked with a leading zero, which the argument keeps.
                     CasoCPF{u"1234567890", u"01234567890", u"01234567890"},
@@ -117,7 +119,9 @@ struct CasoPeriodo {
     bool valido;
 };
 
-class Periodo : public testing::TestWithParam<CasoPeriodo> {};
+class Periodo : public testing::TestWithParam<CasoPeriodo>
+{
+};
 
 TEST_P(Periodo, DiaMesDoAnoDoExercicio)
 {
@@ -126,18 +130,14 @@ TEST_P(Periodo, DiaMesDoAnoDoExercicio)
               GetParam().valido);
 }
 
-INSTANTIATE_TEST_SUITE_P(Tabela, Periodo,
-                         testing::Values(CasoPeriodo{u"29/02", u"2004", true},
-                                         CasoPeriodo{u"29/02", u"2005", false},
-                                         CasoPeriodo{u"1/3", u"2005", false},
-                                         CasoPeriodo{u"01/3", u"2005", false},
-                                         CasoPeriodo{u"31/04", u"2005", false},
-                                         CasoPeriodo{u"30/04", u"2005", true},
-                                         CasoPeriodo{u"00/05", u"2005", false},
-                                         CasoPeriodo{u"15/13", u"2005", false},
-                                         CasoPeriodo{u"01/01", u"", false},
-                                         CasoPeriodo{u"", u"2005", false},
-                                         CasoPeriodo{u"15-03", u"2005", false}));
+INSTANTIATE_TEST_SUITE_P(
+    Tabela, Periodo,
+    testing::Values(CasoPeriodo{u"29/02", u"2004", true}, CasoPeriodo{u"29/02", u"2005", false},
+                    CasoPeriodo{u"1/3", u"2005", false}, CasoPeriodo{u"01/3", u"2005", false},
+                    CasoPeriodo{u"31/04", u"2005", false}, CasoPeriodo{u"30/04", u"2005", true},
+                    CasoPeriodo{u"00/05", u"2005", false}, CasoPeriodo{u"15/13", u"2005", false},
+                    CasoPeriodo{u"01/01", u"", false}, CasoPeriodo{u"", u"2005", false},
+                    CasoPeriodo{u"15-03", u"2005", false}));
 
 TEST(TrocaVirgula, VirgulaViraPontoEBrancosSomem)
 {

@@ -5,7 +5,8 @@
 #include <QTemporaryDir>
 
 // A temporary folder for one test, removed with it, with helpers to write and read whole files.
-class PastaTemporaria {
+class PastaTemporaria
+{
 public:
     PastaTemporaria();
     QString caminho() const { return dir_.path(); }

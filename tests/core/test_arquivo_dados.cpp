@@ -1,0 +1,251 @@
+#include "ArquivoDados.h"
+#include "Caminhos.h"
+#include "DiscoPequeno.h"
+#include "ImprimeQt.h"
+#include "PastaTemporaria.h"
+#include "Win1252.h"
+
+#include <QBuffer>
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace
+{
+
+const QByteArray Exemplo =
+    "PREFEITURA MUNICIPAL,2005,FULANO,BELTRANO,,,,\r\n"
+    "0012/2005,345,339030,12345678909,CICRANO DA SILVA,1234.56,01/03,31/03\r\n";
+
+ConteudoExercicio le(const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return LeArquivoExercicio(buffer);
+}
+
+int numeroDaFalha(const QByteArray& bytes)
+{
+    try {
+        le(bytes);
+    } catch (const Falha& f) {
+        return f.numero;
+    }
+    return 0;
+}
+
+QStringList nomesNaPasta(const QString& pasta)
+{
+    return QDir(pasta).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+} // namespace
+
+TEST(ArquivoDados, ExemploVaiEVoltaByteAByte)
+{
+    const ConteudoExercicio c = le(Exemplo);
+    EXPECT_EQ(c.cabecalho,
+              (Cabecalho{u"2005"_s, u"PREFEITURA MUNICIPAL"_s, u"FULANO"_s, u"BELTRANO"_s}));
+    ASSERT_EQ(c.adiantamentos.size(), 1);
+    const Adiantamento& a = c.adiantamentos[0];
+    EXPECT_EQ(TextoColuna(a, Coluna::ElementoEconomico), u"339030  MATERIAL DE CONSUMO"_s);
+    EXPECT_EQ(TextoColuna(a, Coluna::Valor), u"1.234,56"_s);
+
+    PastaTemporaria pasta;
+    const QString caminho = pasta.arquivo(u"Pravex2005.txt"_s);
+    ASSERT_EQ(EscreveArquivoExercicio(caminho, c.cabecalho, c.adiantamentos), std::nullopt);
+    EXPECT_EQ(LeBytes(caminho), Exemplo);
+}
+
+TEST(ArquivoDados, CamposLidosComoFluxo)
+{
+    // Quotes dropped (and their commas kept), leading blanks skipped, trailing blanks kept,
+    // a record split over two lines, and the last line without its line end.
+    const ConteudoExercicio c = le("\"ORGAO, DA CIDADE\",2005,  ELAB ,RESP  ,,,,\r\n"
+                                   "\"P 1\",000345,999999,12345678909\r\nNOME,7.00,01/03,31/03\r\n"
+                                   "P2,12,12345,52998224725,OUTRO,-5.00,02/03,03/03");
+    EXPECT_EQ(c.cabecalho, (Cabecalho{u"2005"_s, u"ORGAO, DA CIDADE"_s, u"ELAB "_s, u"RESP  "_s}));
+    ASSERT_EQ(c.adiantamentos.size(), 2);
+    EXPECT_EQ(c.adiantamentos[0].processo, u"P 1"_s);
+    EXPECT_EQ(c.adiantamentos[0].notaEmpenho, u"345"_s);
+    EXPECT_EQ(TextoColuna(c.adiantamentos[0], Coluna::ChaveNe), u"000000345"_s);
+    EXPECT_EQ(c.adiantamentos[0].nome, u"NOME"_s);
+    EXPECT_EQ(TextoColuna(c.adiantamentos[0], Coluna::Valor), u"7,00"_s);
+    // A code outside the catalogue loads as no element and is written back as an empty field.
+    EXPECT_EQ(c.adiantamentos[1].elemento, 0);
+    EXPECT_EQ(TextoColuna(c.adiantamentos[1], Coluna::ChaveEe), QString());
+    EXPECT_EQ(LinhaAdiantamento(c.adiantamentos[1]),
+              "P2,12,,52998224725,OUTRO,-5.00,02/03,03/03\r\n");
+}
+
+TEST(ArquivoDados, SoOCabecalho)
+{
+    const ConteudoExercicio c = le("ORGAO,2005,E,R,,,,\r\n");
+    EXPECT_EQ(c.cabecalho.orgao, u"ORGAO"_s);
+    EXPECT_TRUE(c.adiantamentos.isEmpty());
+}
+
+TEST(ArquivoDados, ValorVoltaComDuasCasas)
+{
+    Adiantamento a;
+    a.valor = 123456789;
+    a.notaEmpenho = u"1"_s;
+    EXPECT_EQ(LinhaAdiantamento(a), ",1,,,,1234567.89,,\r\n");
+}
+
+struct CasoRuim {
+    const char* nome;
+    QByteArray bytes;
+};
+
+class ArquivoForaDoLayout : public testing::TestWithParam<CasoRuim>
+{
+};
+
+TEST_P(ArquivoForaDoLayout, ELeituraFalha)
+{
+    EXPECT_NE(numeroDaFalha(GetParam().bytes), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabela, ArquivoForaDoLayout,
+    testing::Values(
+        CasoRuim{"ValorCurto", "O,2005,E,R,,,,\r\nP,1,339030,12345678909,N,50,01/03,31/03\r\n"},
+        CasoRuim{"ValorSemCasas",
+                 "O,2005,E,R,,,,\r\nP,1,339030,12345678909,N,12.5,01/03,31/03\r\n"},
+        CasoRuim{"TerminaNoMeioDoRegistro", "O,2005,E,R,,,,\r\nP,1,339030\r\n"},
+        CasoRuim{"NotaNaoNumerica", "O,2005,E,R,,,,\r\nP,12A,339030,1,N,1.00,01/03,31/03\r\n"},
+        CasoRuim{"BytesNulos",
+                 QByteArray("O,2005,E,R,,,,\r\nP,1,339030,1,N\0O,1.00,01/03,31/03\r\n", 57)},
+        CasoRuim{"ByteIndefinido", "O,2005,E,R\x81,,,,\r\n"},
+        CasoRuim{"LinhaDeUmMega", QByteArray(1024 * 1024, 'x') + ",2005,E,R,,,,\r\n"},
+        CasoRuim{"SemFinsDeLinha", QByteArray(200000, 'y')}),
+    [](const testing::TestParamInfo<CasoRuim>& info) { return info.param.nome; });
+
+TEST(ArquivoDados, CaminhoAusenteOuPasta)
+{
+    PastaTemporaria pasta;
+    EXPECT_THROW(LeArquivoExercicio(pasta.arquivo(u"nada.txt"_s)), Falha);
+    EXPECT_THROW(LeArquivoExercicio(pasta.caminho()), Falha);
+}
+
+TEST(ArquivoDados, RegistrosAlemDe16BitsEstouram)
+{
+    QByteArray bytes = "O,2005,E,R,,,,\r\n";
+    const QByteArray linha = "P,1,339030,12345678909,N,1.00,01/03,31/03\r\n";
+    for (int i = 0; i < 32767; ++i)
+        bytes += linha;
+    EXPECT_EQ(numeroDaFalha(bytes), Falha::Estouro);
+    bytes.chop(linha.size());
+    EXPECT_EQ(le(bytes).adiantamentos.size(), 32766);
+}
+
+TEST(ArquivoDados, TextoQueOArquivoNaoComportaERecusado)
+{
+    PastaTemporaria pasta;
+    const QString caminho = pasta.escreve(u"Pravex2005.txt"_s, Exemplo);
+    Cabecalho cab{u"2005"_s, u"ORGAO"_s, u"E"_s, u"R"_s};
+    for (const QString& nome : {u"NOME \u0100"_s, u"NOME, COM VIRGULA"_s}) {
+        Adiantamento a;
+        a.nome = nome;
+        const std::optional<Falha> falha = EscreveArquivoExercicio(caminho, cab, {a});
+        ASSERT_TRUE(falha.has_value());
+        EXPECT_EQ(falha->numero, Falha::ArgumentoInvalido);
+        EXPECT_EQ(LeBytes(caminho), Exemplo);
+        EXPECT_EQ(nomesNaPasta(pasta.caminho()), QStringList{u"Pravex2005.txt"_s});
+    }
+    // The euro sign has a byte of its own in the code page.
+    Adiantamento euro;
+    euro.nome = u"€"_s;
+    EXPECT_EQ(EscreveArquivoExercicio(caminho, cab, {euro}), std::nullopt);
+    EXPECT_TRUE(LeBytes(caminho).contains(",\x80,"));
+}
+
+// A failed write leaves the previous data file byte for byte and no temporary file.
+class GravacaoQueFalha : public testing::Test
+{
+protected:
+    QList<Adiantamento> muitasLinhas() const
+    {
+        Adiantamento a = le(Exemplo).adiantamentos[0];
+        return QList<Adiantamento>(2000, a);
+    }
+    const Cabecalho cab{u"2005"_s, u"PREFEITURA MUNICIPAL"_s, u"FULANO"_s, u"BELTRANO"_s};
+};
+
+TEST_F(GravacaoQueFalha, DiscoCheio)
+{
+    DiscoPequeno disco(64);
+    if (!disco.motivo().isEmpty())
+        GTEST_SKIP() << disco.motivo().toStdString();
+    const QString caminho = disco.arquivo(u"Pravex2005.txt"_s);
+    ASSERT_EQ(EscreveArquivoExercicio(caminho, cab, {}), std::nullopt);
+    const QByteArray anterior = LeBytes(caminho);
+    disco.enche();
+
+    const std::optional<Falha> falha = EscreveArquivoExercicio(caminho, cab, muitasLinhas());
+    ASSERT_TRUE(falha.has_value());
+    EXPECT_EQ(falha->numero, Falha::DiscoCheio);
+    EXPECT_EQ(LeBytes(caminho), anterior);
+    EXPECT_EQ(nomesNaPasta(disco.caminho()), (QStringList{u".enchimento"_s, u"Pravex2005.txt"_s}));
+}
+
+TEST_F(GravacaoQueFalha, MidiaSomenteLeitura)
+{
+    DiscoPequeno disco(256);
+    if (!disco.motivo().isEmpty())
+        GTEST_SKIP() << disco.motivo().toStdString();
+    const QString caminho = disco.arquivo(u"Pravex2005.txt"_s);
+    ASSERT_EQ(EscreveArquivoExercicio(caminho, cab, {}), std::nullopt);
+    const QByteArray anterior = LeBytes(caminho);
+    ASSERT_TRUE(disco.somenteLeitura());
+
+    const std::optional<Falha> falha = EscreveArquivoExercicio(caminho, cab, muitasLinhas());
+    ASSERT_TRUE(falha.has_value());
+    EXPECT_EQ(falha->numero, Falha::PermissaoNegada);
+    EXPECT_EQ(LeBytes(caminho), anterior);
+}
+
+TEST_F(GravacaoQueFalha, PastaAusenteOuArquivoNoCaminho)
+{
+    PastaTemporaria pasta;
+    pasta.escreve(u"arquivo"_s, "x");
+    for (const QString& caminho : {pasta.arquivo(u"nao-existe/Pravex2005.txt"_s),
+                                   pasta.arquivo(u"arquivo/Pravex2005.txt"_s)}) {
+        const std::optional<Falha> falha = EscreveArquivoExercicio(caminho, cab, muitasLinhas());
+        ASSERT_TRUE(falha.has_value());
+        EXPECT_EQ(falha->numero, Falha::CaminhoNaoEncontrado);
+    }
+    EXPECT_EQ(nomesNaPasta(pasta.caminho()), QStringList{u"arquivo"_s});
+}
+
+TEST(Caminhos, UmSoSeparador)
+{
+    EXPECT_EQ(JuntaCaminho(u"/"_s, NomeArquivoExercicio(u" 2005 "_s)), u"/Pravex2005.txt"_s);
+    EXPECT_EQ(JuntaCaminho(u"/opt/pravex"_s, u"Pravex2005.txt"_s), u"/opt/pravex/Pravex2005.txt"_s);
+    EXPECT_EQ(JuntaCaminho(u"/opt/pravex/"_s, u"Pravex2005.txt"_s),
+              u"/opt/pravex/Pravex2005.txt"_s);
+    EXPECT_EQ(NomeArquivoEnvio(u"2005"_s), u"pravexenvio2005.txt"_s);
+    EXPECT_EQ(NomeArquivoBackup(u"2005"_s), u"PravexBkp2005.txt"_s);
+}
+
+TEST(Win1252, CadaByteDefinidoVaiEVolta)
+{
+    QByteArray todos;
+    for (int b = 1; b < 256; ++b) {
+        if (b != 0x81 && b != 0x8D && b != 0x8F && b != 0x90 && b != 0x9D)
+            todos.append(static_cast<char>(b));
+    }
+    const std::optional<QString> texto = Win1252::decodificaEstrito(todos);
+    ASSERT_TRUE(texto.has_value());
+    EXPECT_EQ(texto->at(0x80 - 1), QChar(0x20AC));
+    EXPECT_EQ(Win1252::codifica(*texto), todos);
+    EXPECT_EQ(Win1252::codifica(u"Ação"_s), QByteArray("A\xE7\xE3o"));
+    EXPECT_EQ(Win1252::decodificaEstrito("a\x81"), std::nullopt);
+    EXPECT_EQ(Win1252::decodificaEstrito(QByteArray("a\0b", 3)), std::nullopt);
+    EXPECT_EQ(Win1252::codifica(u"Ā"_s), std::nullopt);
+    EXPECT_EQ(Win1252::codifica(QString(QChar(0x81))), std::nullopt);
+}
