@@ -1,22 +1,18 @@
-#include "FrmAdiantamentos.h"
-#include "InstanciaUnica.h"
+#include "Inicio.h"
+#include "ServicosQt.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 using namespace Qt::Literals::StringLiterals;
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    app.setApplicationName(u"Pravex"_s);
-    const InstanciaUnica instancia;
-    if (!instancia.primeira()) {
-        QMessageBox::warning(nullptr, u"Pravex"_s,
-                             u"O programa 'Pravex' já está sendo executado !"_s);
+    QApplication aplicacao(argc, argv);
+    aplicacao.setApplicationName(u"Pravex"_s);
+    PreparaIdioma(aplicacao);
+    ServicosQt servicos;
+    const auto execucao = Inicia(servicos.servicos());
+    if (!execucao)
         return 0;
-    }
-    FrmAdiantamentos janela;
-    janela.show();
-    return app.exec();
+    return aplicacao.exec();
 }

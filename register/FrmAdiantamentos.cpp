@@ -2,7 +2,8 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-FrmAdiantamentos::FrmAdiantamentos(QWidget* pai) : QMainWindow(pai)
+FrmAdiantamentos::FrmAdiantamentos(Servicos& servicos, QWidget* pai)
+    : QMainWindow(pai), servicos_(servicos)
 {
     setObjectName(u"FrmAdiantamentos"_s);
     setWindowTitle(titulo());

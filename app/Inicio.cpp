@@ -1,0 +1,33 @@
+#include "Inicio.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+using namespace Qt::Literals::StringLiterals;
+
+bool PreparaIdioma(QCoreApplication& aplicacao)
+{
+    const QLocale brasil(QLocale::Portuguese, QLocale::Brazil);
+    QLocale::setDefault(brasil);
+    auto traducao = std::make_unique<QTranslator>();
+    if (!traducao->load(brasil, u"qtbase"_s, u"_"_s,
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    traducao->setParent(&aplicacao);
+    return QCoreApplication::installTranslator(traducao.release());
+}
+
+std::unique_ptr<Execucao> Inicia(Servicos& servicos, const QString& caminhoTrava)
+{
+    auto execucao = std::make_unique<Execucao>(caminhoTrava);
+    if (!execucao->instancia.primeira()) {
+        servicos.mensagens.mostra(QString::fromUtf16(MensagemJaExecutando), Icone::Exclamacao,
+                                  Botoes::Ok);
+        return nullptr;
+    }
+    execucao->janela = std::make_unique<FrmAdiantamentos>(servicos);
+    execucao->janela->show();
+    return execucao;
+}

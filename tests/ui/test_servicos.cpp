@@ -1,0 +1,104 @@
+#include "AtividadeQt.h"
+#include "EncerramentoQt.h"
+#include "ImprimeQt.h"
+#include "PastaTemporaria.h"
+#include "SelecionaTexto.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QFile>
+#include <QLineEdit>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace
+{
+
+// How many override cursors are stacked: each restore pops one.
+int CursoresEmpilhados()
+{
+    int quantos = 0;
+    while (QApplication::overrideCursor() != nullptr) {
+        QApplication::restoreOverrideCursor();
+        ++quantos;
+    }
+    return quantos;
+}
+
+} // namespace
+
+TEST(Atividade, AmpulhetaLigaEDesligaSemSobrar)
+{
+    {
+        AtividadeQt atividade;
+        atividade.ocupado(true);
+        ASSERT_NE(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        atividade.ocupado(true);
+        atividade.ocupado(false);
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        // A second turn off must not pop a cursor someone else set.
+        QApplication::setOverrideCursor(QCursor(Qt::IBeamCursor));
+        atividade.ocupado(false);
+        EXPECT_EQ(CursoresEmpilhados(), 1);
+    }
+    {
+        AtividadeQt esquecida;
+        esquecida.ocupado(true);
+    }
+    EXPECT_EQ(CursoresEmpilhados(), 0);
+}
+
+TEST(Atividade, ProcessaEventosPendentes)
+{
+    AtividadeQt atividade;
+    bool rodou = false;
+    QTimer::singleShot(0, qApp, [&rodou] { rodou = true; });
+    atividade.processaEventos();
+    EXPECT_TRUE(rodou);
+}
+
+TEST(EncerramentoDeathTest, TerminaNaHoraSemRodarMaisNada)
+{
+    const PastaTemporaria pasta;
+    static QString marcaAtexit;
+    marcaAtexit = pasta.arquivo(u"atexit"_s);
+    const QString depois = pasta.arquivo(u"depois"_s);
+    const QString destrutor = pasta.arquivo(u"destrutor"_s);
+
+    struct Grava {
+        QString caminho;
+        ~Grava() { QFile(caminho).open(QIODevice::WriteOnly); }
+    };
+    EXPECT_EXIT(
+        {
+            std::atexit([] { QFile(marcaAtexit).open(QIODevice::WriteOnly); });
+            const Grava aoSair{destrutor};
+            EncerramentoQt().encerra();
+            QFile(depois).open(QIODevice::WriteOnly);
+        },
+        testing::ExitedWithCode(0), "");
+    EXPECT_FALSE(QFile::exists(marcaAtexit));
+    EXPECT_FALSE(QFile::exists(depois));
+    EXPECT_FALSE(QFile::exists(destrutor));
+}
+
+TEST(SelecionaTexto, SelecionaDoInicioAteOFim)
+{
+    for (const QString& texto : {QString(), u"2005"_s, u"JOSÉ DA SILVA ´ª"_s}) {
+        SCOPED_TRACE(texto.toStdString());
+        QLineEdit campo(texto);
+        campo.setCursorPosition(static_cast<int>(texto.size() / 2));
+        SelecionaTexto(campo);
+        EXPECT_EQ(campo.selectionStart(), texto.isEmpty() ? -1 : 0);
+        EXPECT_EQ(campo.selectedText(), texto);
+        // Typing replaces the whole content.
+        campo.insert(u"7"_s);
+        EXPECT_EQ(campo.text(), u"7"_s);
+    }
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+class QLineEdit;
+
+// Selects the field's whole text, from 0 over its length, so that typing replaces it.
+void SelecionaTexto(QLineEdit& campo);
