@@ -1,12 +1,83 @@
 #include "FrmAdiantamentos.h"
 
+#include "Caminhos.h"
+#include "Catalogo.h"
+#include "ComportamentoCampo.h"
+#include "Falha.h"
+#include "Foco.h"
+#include "Formatos.h"
+#include "Module1.h"
+#include "Registro.h"
+#include "RegrasEntrada.h"
+#include "Servicos.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeView>
+#include <QVBoxLayout>
+
 using namespace Qt::Literals::StringLiterals;
+
+namespace
+{
+
+QPushButton* botao(const QString& nome, const QString& legenda, QWidget* pai)
+{
+    auto* b = new QPushButton(legenda, pai);
+    b->setObjectName(nome);
+    // Enter on a focused button presses it, as it does in the program's dialogs.
+    b->setAutoDefault(true);
+    return b;
+}
+
+QLineEdit* campoTexto(const QString& nome, int maximo, QWidget* pai)
+{
+    auto* c = new QLineEdit(pai);
+    c->setObjectName(nome);
+    if (maximo > 0)
+        c->setMaxLength(maximo);
+    return c;
+}
+
+QLabel* rotulo(const QString& texto, QWidget* parceiro, QWidget* pai)
+{
+    auto* r = new QLabel(texto, pai);
+    r->setBuddy(parceiro);
+    return r;
+}
+
+} // namespace
 
 FrmAdiantamentos::FrmAdiantamentos(Servicos& servicos, QWidget* pai)
     : QMainWindow(pai), servicos_(servicos)
 {
     setObjectName(u"FrmAdiantamentos"_s);
+    montaJanela();
+    ligaCampos();
+
+    // Form_Load
     setWindowTitle(titulo());
+    PintaCampo(*TxtExercicio, CorFoco);
+    Module1::PendenteGravar.clear();
+    modelo_.limpa();
+    CboElemEcon->addItems(ItensCatalogo());
+    qApp->installEventFilter(this);
+}
+
+FrmAdiantamentos::~FrmAdiantamentos()
+{
+    qApp->removeEventFilter(this);
 }
 
 QString FrmAdiantamentos::titulo()
@@ -15,3 +86,908 @@ QString FrmAdiantamentos::titulo()
         .arg(PRAVEX_VERSION_MINOR)
         .arg(PRAVEX_VERSION_PATCH);
 }
+
+void FrmAdiantamentos::montaJanela()
+{
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    auto* principal = new QVBoxLayout(central);
+
+    Frame1 = new QGroupBox(u"Exercício"_s, central);
+    Frame1->setObjectName(u"Frame1"_s);
+    TxtExercicio = campoTexto(u"TxtExercicio"_s, 4, Frame1);
+    TxtExercicio->setMaximumWidth(fontMetrics().horizontalAdvance(u"00000000"_s));
+    CmdCarrega = botao(u"CmdCarrega"_s, u"I&niciar"_s, Frame1);
+    TxtOrgao = campoTexto(u"TxtOrgao"_s, 60, Frame1);
+    TxtElaborador = campoTexto(u"TxtElaborador"_s, 40, Frame1);
+    TxtResponsavel = campoTexto(u"TxtResponsavel"_s, 40, Frame1);
+    TxtResponsavel->setToolTip(u"Responsável pelas informações prestadas."_s);
+    {
+        auto* grade = new QGridLayout(Frame1);
+        grade->addWidget(rotulo(u"&Exercício"_s, TxtExercicio, Frame1), 0, 0);
+        auto* linhaExercicio = new QHBoxLayout;
+        linhaExercicio->addWidget(TxtExercicio);
+        linhaExercicio->addWidget(CmdCarrega);
+        linhaExercicio->addStretch();
+        grade->addLayout(linhaExercicio, 0, 1);
+        grade->addWidget(rotulo(u"Ó&rgão/Entidade"_s, TxtOrgao, Frame1), 0, 2);
+        grade->addWidget(TxtOrgao, 0, 3);
+        grade->addWidget(rotulo(u"E&laborador"_s, TxtElaborador, Frame1), 1, 0);
+        grade->addWidget(TxtElaborador, 1, 1);
+        auto* labResponsavel = rotulo(u"&Responsável"_s, TxtResponsavel, Frame1);
+        labResponsavel->setToolTip(TxtResponsavel->toolTip());
+        grade->addWidget(labResponsavel, 1, 2);
+        grade->addWidget(TxtResponsavel, 1, 3);
+        grade->setColumnStretch(1, 2);
+        grade->setColumnStretch(3, 3);
+    }
+    principal->addWidget(Frame1);
+
+    Frame3 = new QGroupBox(u"Adiantamento"_s, central);
+    Frame3->setObjectName(u"Frame3"_s);
+    TxtProcesso = campoTexto(u"TxtProcesso"_s, 30, Frame3);
+    TxtNumeroNotaEmpenho = campoTexto(u"TxtNumeroNotaEmpenho"_s, 9, Frame3);
+    CboElemEcon = new QComboBox(Frame3);
+    CboElemEcon->setObjectName(u"CboElemEcon"_s);
+    CboElemEcon->setMaxVisibleItems(20);
+    CboCPF = new QComboBox(Frame3);
+    CboCPF->setObjectName(u"CboCPF"_s);
+    CboCPF->setEditable(true);
+    CboCPF->setInsertPolicy(QComboBox::NoInsert);
+    CboCPF->setCompleter(nullptr); // the completion is the program's own (CboCPF_KeyPress)
+    TxtNomeResponsavel = campoTexto(u"TxtNomeResponsavel"_s, 40, Frame3);
+    TxtValor = campoTexto(u"TxtValor"_s, 0, Frame3);
+    TxtValor->setAlignment(Qt::AlignRight);
+    TxtDataInicial = campoTexto(u"TxtDataInicial"_s, 5, Frame3);
+    TxtDataFinal = campoTexto(u"TxtDataFinal"_s, 5, Frame3);
+    const int larguraData = fontMetrics().horizontalAdvance(u"000000000"_s);
+    TxtDataInicial->setMaximumWidth(larguraData);
+    TxtDataFinal->setMaximumWidth(larguraData);
+    {
+        auto* grade = new QGridLayout(Frame3);
+        grade->addWidget(rotulo(u"Pr&ocesso"_s, TxtProcesso, Frame3), 0, 0);
+        grade->addWidget(TxtProcesso, 0, 1);
+        grade->addWidget(rotulo(u"&Núm. Nota de Empenho"_s, TxtNumeroNotaEmpenho, Frame3), 0, 2);
+        grade->addWidget(TxtNumeroNotaEmpenho, 0, 3);
+        grade->addWidget(rotulo(u"Ele&mento Econ."_s, CboElemEcon, Frame3), 0, 4);
+        grade->addWidget(CboElemEcon, 0, 5, 1, 3);
+        grade->addWidget(rotulo(u"&CPF (Credor)"_s, CboCPF, Frame3), 1, 0);
+        grade->addWidget(CboCPF, 1, 1);
+        grade->addWidget(rotulo(u"Nome (Credor)"_s, TxtNomeResponsavel, Frame3), 1, 2);
+        grade->addWidget(TxtNomeResponsavel, 1, 3, 1, 5);
+        grade->addWidget(rotulo(u"&Valor"_s, TxtValor, Frame3), 2, 0);
+        grade->addWidget(TxtValor, 2, 1);
+        grade->addWidget(rotulo(u"Período inicial"_s, TxtDataInicial, Frame3), 2, 2);
+        auto* inicial = new QHBoxLayout;
+        inicial->addWidget(TxtDataInicial);
+        inicial->addWidget(new QLabel(u"(dia/mês)"_s, Frame3));
+        inicial->addStretch();
+        grade->addLayout(inicial, 2, 3);
+        grade->addWidget(rotulo(u"Período final"_s, TxtDataFinal, Frame3), 2, 4);
+        auto* final_ = new QHBoxLayout;
+        final_->addWidget(TxtDataFinal);
+        final_->addWidget(new QLabel(u"(dia/mês)"_s, Frame3));
+        final_->addStretch();
+        grade->addLayout(final_, 2, 5);
+        grade->setColumnStretch(1, 2);
+        grade->setColumnStretch(3, 2);
+        grade->setColumnStretch(5, 2);
+    }
+    Frame3->setEnabled(false);
+    principal->addWidget(Frame3);
+
+    Frame2 = new QGroupBox(u"Adiantamentos do exercício"_s, central);
+    Frame2->setObjectName(u"Frame2"_s);
+    LvwAdiantamentos = new QTreeView(Frame2);
+    LvwAdiantamentos->setObjectName(u"LvwAdiantamentos"_s);
+    LvwAdiantamentos->setModel(&modelo_);
+    LvwAdiantamentos->setRootIsDecorated(false);
+    LvwAdiantamentos->setUniformRowHeights(true);
+    LvwAdiantamentos->setAllColumnsShowFocus(true);
+    LvwAdiantamentos->setAlternatingRowColors(true);
+    LvwAdiantamentos->setSelectionBehavior(QAbstractItemView::SelectRows);
+    LvwAdiantamentos->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    LvwAdiantamentos->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    LvwAdiantamentos->header()->setSectionsClickable(true);
+    LvwAdiantamentos->header()->setSectionsMovable(false);
+    for (int c = 0; c < Coluna::Total; ++c) {
+        const int largura = ModeloAdiantamentos::Colunas[c].larguraTwips;
+        if (largura == 0)
+            LvwAdiantamentos->setColumnHidden(c, true);
+        else
+            LvwAdiantamentos->setColumnWidth(c, ModeloAdiantamentos::pixelsDeTwips(largura) *
+                                                    logicalDpiX() / 96);
+    }
+    {
+        auto* caixa = new QVBoxLayout(Frame2);
+        caixa->addWidget(LvwAdiantamentos);
+    }
+    Pnlaguarde = new QFrame(Frame2);
+    Pnlaguarde->setObjectName(u"Pnlaguarde"_s);
+    Pnlaguarde->setFrameShape(QFrame::Panel);
+    Pnlaguarde->setFrameShadow(QFrame::Raised);
+    Pnlaguarde->setAutoFillBackground(true);
+    LabAviso = new QLabel(Pnlaguarde);
+    LabAviso->setObjectName(u"LabAviso"_s);
+    LabAviso->setAlignment(Qt::AlignCenter);
+    ProgressBar1 = new QProgressBar(Pnlaguarde);
+    ProgressBar1->setObjectName(u"ProgressBar1"_s);
+    ProgressBar1->setTextVisible(false);
+    {
+        auto* caixa = new QVBoxLayout(Pnlaguarde);
+        caixa->addWidget(LabAviso);
+        caixa->addWidget(ProgressBar1);
+    }
+    Pnlaguarde->hide();
+    principal->addWidget(Frame2, 1);
+
+    auto* botoes = new QHBoxLayout;
+    cmdAjuda = botao(u"cmdAjuda"_s, u"F1 - &Ajuda"_s, central);
+    CmdIncluir = botao(u"CmdIncluir"_s, u"F2 - &Incluir"_s, central);
+    CmdOK = botao(u"CmdOK"_s, u"F2 - &Confirmar"_s, central);
+    CmdAlterar = botao(u"CmdAlterar"_s, u"F3 - &Alterar"_s, central);
+    CmdVoltar = botao(u"CmdVoltar"_s, u"Esc - &Voltar"_s, central);
+    CmdExcluir = botao(u"CmdExcluir"_s, u"F4 - E&xcluir"_s, central);
+    CmdImprimir = botao(u"CmdImprimir"_s, u"F5 - &Imprimir"_s, central);
+    CmdGravarArquivo =
+        botao(u"CmdGravarArquivo"_s, u"F6 - Gravar arquivo para entrega ao ORVAL"_s, central);
+    CmdRestaurar = botao(u"CmdRestaurar"_s, u"F7 - &Restaurar"_s, central);
+    CmdImportar = botao(u"CmdImportar"_s, u"F8 - Importar arquivo"_s, central);
+    CmdSair = botao(u"CmdSair"_s, u"Esc - &Sair"_s, central);
+    // The edit pair takes the place and the size of the first two idle buttons.
+    const int larguraPar = qMax(CmdIncluir->sizeHint().width(), CmdOK->sizeHint().width());
+    for (QPushButton* b : {CmdIncluir, CmdOK})
+        b->setMinimumWidth(larguraPar);
+    const int larguraPar2 = qMax(CmdAlterar->sizeHint().width(), CmdVoltar->sizeHint().width());
+    for (QPushButton* b : {CmdAlterar, CmdVoltar})
+        b->setMinimumWidth(larguraPar2);
+    for (QPushButton* b : {cmdAjuda, CmdIncluir, CmdOK, CmdAlterar, CmdVoltar, CmdExcluir,
+                           CmdImprimir, CmdGravarArquivo, CmdRestaurar, CmdImportar, CmdSair})
+        botoes->addWidget(b);
+    botoes->addStretch();
+    principal->addLayout(botoes);
+
+    for (QPushButton* b : {CmdIncluir, CmdAlterar, CmdExcluir, CmdImprimir, CmdGravarArquivo})
+        b->setEnabled(false);
+    for (QLineEdit* c : {TxtOrgao, TxtElaborador, TxtResponsavel})
+        c->setEnabled(false);
+    CmdOK->hide();
+    CmdVoltar->hide();
+
+    // The operator's order through the window.
+    const QList<QWidget*> ordem = {TxtExercicio,
+                                   CmdCarrega,
+                                   TxtOrgao,
+                                   TxtElaborador,
+                                   TxtResponsavel,
+                                   CmdIncluir,
+                                   CmdAlterar,
+                                   CmdExcluir,
+                                   CmdImprimir,
+                                   CmdGravarArquivo,
+                                   CmdRestaurar,
+                                   CmdImportar,
+                                   CmdSair,
+                                   TxtProcesso,
+                                   TxtNumeroNotaEmpenho,
+                                   CboElemEcon,
+                                   CboCPF,
+                                   TxtNomeResponsavel,
+                                   TxtValor,
+                                   TxtDataInicial,
+                                   TxtDataFinal,
+                                   CmdOK,
+                                   CmdVoltar,
+                                   LvwAdiantamentos,
+                                   cmdAjuda};
+    for (qsizetype i = 1; i < ordem.size(); ++i)
+        setTabOrder(ordem[i - 1], ordem[i]);
+
+    resize(1280, 720);
+    TxtExercicio->setFocus();
+}
+
+void FrmAdiantamentos::ligaCampos()
+{
+    using Conjunto = FiltroCaracteres::Conjunto;
+    new ComportamentoCampo(*TxtExercicio, {.conjunto = Conjunto::Digitos,
+                                           .apara = false,
+                                           .aoTeclarEnter = [this] { CmdCarrega_Click(); }});
+    new ComportamentoCampo(*TxtOrgao, {});
+    new ComportamentoCampo(*TxtElaborador, {.apara = false});
+    new ComportamentoCampo(*TxtResponsavel,
+                           {.apara = false, .aoTeclarEnter = [this] { CmdIncluir_Click(); }});
+    new ComportamentoCampo(*TxtProcesso, {});
+    new ComportamentoCampo(*TxtNumeroNotaEmpenho, {.conjunto = Conjunto::Digitos, .apara = false});
+    new ComportamentoCampo(*TxtNomeResponsavel, {});
+    new ComportamentoCampo(*TxtValor, {.conjunto = Conjunto::Valor,
+                                       .setas = false,
+                                       .apara = false,
+                                       .formataValor = true,
+                                       .aoEntrar = [] { Module1::VirgulaDigitada = false; }});
+    for (QLineEdit* data : {TxtDataInicial, TxtDataFinal})
+        new ComportamentoCampo(
+            *data,
+            {.conjunto = Conjunto::Digitos, .setas = false, .barraDiaMes = true, .apara = false});
+
+    PintaCampo(*CboElemEcon, CorNormal);
+    PintaCampo(*CboCPF, CorNormal);
+    CboElemEcon->installEventFilter(this);
+    CboCPF->installEventFilter(this);
+    CboCPF->lineEdit()->installEventFilter(this);
+    CboCPF->lineEdit()->setValidator(
+        new FiltroCaracteres(FiltroCaracteres::Conjunto::Livre, CboCPF->lineEdit()));
+    LvwAdiantamentos->installEventFilter(this);
+
+    connect(CmdCarrega, &QPushButton::clicked, this, &FrmAdiantamentos::CmdCarrega_Click);
+    connect(CmdIncluir, &QPushButton::clicked, this, &FrmAdiantamentos::CmdIncluir_Click);
+    connect(CmdAlterar, &QPushButton::clicked, this, &FrmAdiantamentos::CmdAlterar_Click);
+    connect(CmdExcluir, &QPushButton::clicked, this, &FrmAdiantamentos::CmdExcluir_Click);
+    connect(CmdOK, &QPushButton::clicked, this, &FrmAdiantamentos::CmdOK_Click);
+    connect(CmdVoltar, &QPushButton::clicked, this, &FrmAdiantamentos::CmdVoltar_Click);
+    connect(cmdAjuda, &QPushButton::clicked, this, &FrmAdiantamentos::cmdAjuda_Click);
+    connect(CmdImprimir, &QPushButton::clicked, this, &FrmAdiantamentos::CmdImprimir_Click);
+    connect(CmdGravarArquivo, &QPushButton::clicked, this,
+            &FrmAdiantamentos::CmdGravarArquivo_Click);
+    connect(CmdRestaurar, &QPushButton::clicked, this, &FrmAdiantamentos::CmdRestaurar_Click);
+    connect(CmdImportar, &QPushButton::clicked, this, &FrmAdiantamentos::CmdImportar_Click);
+    connect(CmdSair, &QPushButton::clicked, this, &FrmAdiantamentos::CmdSair_Click);
+    connect(LvwAdiantamentos, &QTreeView::clicked, this, [this] { LvwAdiantamentos_Click(); });
+    connect(LvwAdiantamentos->header(), &QHeaderView::sectionClicked, this,
+            [this](int secao) { LvwAdiantamentos_ColumnClick(secao + 1); });
+    // A list filled anew shows its first row selected.
+    connect(&modelo_, &QAbstractItemModel::modelReset, this, [this] {
+        if (modelo_.linhas() > 0)
+            selecionaSomente(0);
+    });
+}
+
+// ---- FormRegistro
+
+Cabecalho FrmAdiantamentos::cabecalho() const
+{
+    return {TxtExercicio->text(), TxtOrgao->text(), TxtElaborador->text(), TxtResponsavel->text()};
+}
+
+void FrmAdiantamentos::defineCabecalho(const Cabecalho& c)
+{
+    TxtExercicio->setText(c.exercicio);
+    TxtOrgao->setText(c.orgao);
+    TxtElaborador->setText(c.elaborador);
+    TxtResponsavel->setText(c.responsavel);
+}
+
+void FrmAdiantamentos::focaCabecalho(CampoCabecalho campo)
+{
+    switch (campo) {
+    case CampoCabecalho::Exercicio:
+        TxtExercicio->setFocus();
+        break;
+    case CampoCabecalho::Orgao:
+        TxtOrgao->setFocus();
+        break;
+    case CampoCabecalho::Elaborador:
+        TxtElaborador->setFocus();
+        break;
+    case CampoCabecalho::Responsavel:
+        TxtResponsavel->setFocus();
+        break;
+    }
+}
+
+void FrmAdiantamentos::progresso(int minimo, int maximo, int valor)
+{
+    ProgressBar1->setRange(minimo, maximo);
+    ProgressBar1->setValue(valor);
+}
+
+void FrmAdiantamentos::habilitaRegistro()
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             TxtOrgao, TxtElaborador, TxtResponsavel, CmdIncluir, CmdAlterar, CmdExcluir,
+             CmdImprimir, CmdGravarArquivo, CmdRestaurar, CmdImportar})
+        w->setEnabled(true);
+}
+
+void FrmAdiantamentos::limpaExercicio()
+{
+    TxtOrgao->clear();
+    TxtElaborador->clear();
+    TxtResponsavel->clear();
+    limpaEntrada();
+    for (QPushButton* b : {CmdIncluir, CmdAlterar, CmdExcluir, CmdImprimir, CmdGravarArquivo})
+        b->setEnabled(false);
+}
+
+void FrmAdiantamentos::limpaEntrada()
+{
+    TxtProcesso->clear();
+    TxtNumeroNotaEmpenho->clear();
+    CboElemEcon->setCurrentIndex(0);
+    CboCPF->setEditText(QString());
+    TxtNomeResponsavel->clear();
+    TxtValor->setText(u"0,00"_s);
+    TxtDataInicial->clear();
+    TxtDataFinal->clear();
+}
+
+// ---- waiting panel
+
+void FrmAdiantamentos::aguarde(const QString& aviso)
+{
+    LabAviso->setText(aviso);
+    Pnlaguarde->adjustSize();
+    Pnlaguarde->resize(qMax(Pnlaguarde->width(), Frame2->width() / 2), Pnlaguarde->height());
+    Pnlaguarde->move((Frame2->width() - Pnlaguarde->width()) / 2,
+                     (Frame2->height() - Pnlaguarde->height()) / 2);
+    Pnlaguarde->raise();
+    Pnlaguarde->show();
+    servicos_.atividade.processaEventos();
+}
+
+void FrmAdiantamentos::fimAguarde()
+{
+    Pnlaguarde->hide();
+}
+
+void FrmAdiantamentos::resizeEvent(QResizeEvent* evento)
+{
+    QMainWindow::resizeEvent(evento);
+    if (Pnlaguarde->isVisible())
+        Pnlaguarde->move((Frame2->width() - Pnlaguarde->width()) / 2,
+                         (Frame2->height() - Pnlaguarde->height()) / 2);
+}
+
+// ---- activation, keys, help
+
+void FrmAdiantamentos::showEvent(QShowEvent* evento)
+{
+    QMainWindow::showEvent(evento);
+    if (!mostrada_) {
+        mostrada_ = true;
+        QTimer::singleShot(0, this, &FrmAdiantamentos::Form_Activate);
+    }
+}
+
+void FrmAdiantamentos::Form_Activate()
+{
+    if (!CmdIncluir->isEnabled())
+        servicos_.mensagens.mostra(
+            u"Para lançamento de um novo Exercício ou dar continuidade em algum, informe o "
+            u"Exercício no campo correspondente, em seguida clique o botão Iniciar ou "
+            u"simplesmente tecle ENTER."_s,
+            Icone::Informacao, Botoes::Ok, u"Pravex"_s);
+}
+
+bool FrmAdiantamentos::teclaDeFuncao(int tecla)
+{
+    const auto pode = [this](QPushButton* b) { return b->isEnabled() && !b->isHidden(); };
+    switch (tecla) {
+    case Qt::Key_F1:
+        cmdAjuda_Click();
+        return true;
+    case Qt::Key_F2:
+        if (!CmdOK->isHidden())
+            CmdOK_Click();
+        else
+            CmdIncluir_Click();
+        return true;
+    case Qt::Key_F3:
+        if (pode(CmdAlterar))
+            CmdAlterar_Click();
+        return true;
+    case Qt::Key_F4:
+        if (pode(CmdExcluir))
+            CmdExcluir_Click();
+        return true;
+    case Qt::Key_F5:
+        if (pode(CmdImprimir))
+            CmdImprimir_Click();
+        return true;
+    case Qt::Key_F6:
+        if (pode(CmdGravarArquivo))
+            CmdGravarArquivo_Click();
+        return true;
+    case Qt::Key_F7:
+        if (pode(CmdRestaurar))
+            CmdRestaurar_Click();
+        return true;
+    case Qt::Key_F8:
+        if (pode(CmdImportar))
+            CmdImportar_Click();
+        return true;
+    case Qt::Key_Escape:
+        if (!CmdSair->isHidden())
+            CmdSair_Click();
+        else
+            CmdVoltar_Click();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool FrmAdiantamentos::eventFilter(QObject* objeto, QEvent* evento)
+{
+    if (evento->type() == QEvent::KeyPress) {
+        auto& tecla = static_cast<QKeyEvent&>(*evento);
+        auto* alvo = qobject_cast<QWidget*>(objeto);
+        // The window sees a key before its controls, once: when it reaches the focused control
+        // (or the window itself when nothing has the focus); the control still receives it.
+        if (alvo && alvo->window() == this &&
+            (alvo == QApplication::focusWidget() ||
+             (!QApplication::focusWidget() && alvo == this))) {
+            const bool funcao = tecla.key() == Qt::Key_Escape || tecla.key() == Qt::Key_F1 ||
+                                (tecla.key() >= Qt::Key_F2 && tecla.key() <= Qt::Key_F8);
+            if (funcao && tecla.modifiers() == Qt::NoModifier) {
+                teclaDeFuncao(tecla.key());
+                // Esc and F1 mean nothing more to the controls; the others reach them as keys.
+                if (tecla.key() == Qt::Key_Escape || tecla.key() == Qt::Key_F1)
+                    return true;
+            }
+        }
+    }
+
+    if (objeto == CboCPF->lineEdit() || objeto == CboCPF) {
+        if (evento->type() == QEvent::FocusIn && objeto == CboCPF) {
+            PintaCampo(*CboCPF, CorFoco);
+        } else if (evento->type() == QEvent::FocusOut && objeto == CboCPF) {
+            const auto razao = static_cast<QFocusEvent*>(evento)->reason();
+            if (razao != Qt::PopupFocusReason && razao != Qt::ActiveWindowFocusReason)
+                CboCPF_LostFocus();
+        } else if (evento->type() == QEvent::KeyPress && objeto == CboCPF->lineEdit()) {
+            bool engolir = false;
+            CboCPF_KeyPress(static_cast<QKeyEvent&>(*evento), engolir);
+            return engolir;
+        }
+        return false;
+    }
+
+    if (objeto == CboElemEcon) {
+        if (evento->type() == QEvent::FocusIn)
+            PintaCampo(*CboElemEcon, CorFoco);
+        else if (evento->type() == QEvent::FocusOut)
+            PintaCampo(*CboElemEcon, CorNormal);
+        else if (evento->type() == QEvent::KeyPress) {
+            const int k = static_cast<QKeyEvent*>(evento)->key();
+            if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+                MoveFoco(*CboElemEcon);
+                return true;
+            }
+        }
+        return false;
+    }
+
+    if (objeto == LvwAdiantamentos) {
+        if (evento->type() == QEvent::KeyRelease) {
+            switch (static_cast<QKeyEvent*>(evento)->key()) {
+            case Qt::Key_Down:
+            case Qt::Key_PageDown:
+            case Qt::Key_PageUp:
+            case Qt::Key_End:
+            case Qt::Key_Home:
+            case Qt::Key_Up:
+                LvwAdiantamentos_Click();
+                break;
+            default:
+                break;
+            }
+        } else if (evento->type() == QEvent::KeyPress) {
+            const int k = static_cast<QKeyEvent*>(evento)->key();
+            if (k == Qt::Key_Return || k == Qt::Key_Enter)
+                MoveFoco(*LvwAdiantamentos);
+        }
+        return false;
+    }
+    return QMainWindow::eventFilter(objeto, evento);
+}
+
+void FrmAdiantamentos::cmdAjuda_Click()
+{
+    servicos_.ajuda.abre(JuntaCaminho(PastaPrograma(), QString::fromLatin1(NomeArquivoAjuda)));
+}
+
+// ---- CPF combo
+
+void FrmAdiantamentos::CboCPF_KeyPress(QKeyEvent& tecla, bool& engolir)
+{
+    const int codigo = tecla.key();
+    if (codigo == Qt::Key_Backspace)
+        return;
+    if (codigo == Qt::Key_Return || codigo == Qt::Key_Enter) {
+        MoveFoco(*CboCPF);
+        engolir = true;
+        return;
+    }
+    const QString texto = tecla.text();
+    if (texto.isEmpty() || !texto[0].isPrint() ||
+        (tecla.modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return;
+    const QChar c = texto[0];
+    if (!Module1::CaracteresValidos.contains(c)) {
+        engolir = true;
+        return;
+    }
+    if (c.unicode() > 127)
+        return; // accented letters go in as typed, without completion
+
+    QLineEdit& edicao = *CboCPF->lineEdit();
+    const int caret = edicao.hasSelectedText() ? edicao.selectionStart() : edicao.cursorPosition();
+    const QString prefixo = edicao.text().left(caret) + c.toUpper();
+    QStringList itens;
+    for (int i = 0; i < CboCPF->count(); ++i)
+        itens << CboCPF->itemText(i);
+    const int achado = ProcuraPrefixo(itens, prefixo);
+    if (achado >= 0) {
+        CboCPF->setCurrentIndex(achado);
+        CboCPF->setEditText(itens[achado]);
+        edicao.setSelection(static_cast<int>(itens[achado].size()),
+                            -static_cast<int>(itens[achado].size() - prefixo.size()));
+    } else {
+        CboCPF->setEditText(prefixo);
+        edicao.setCursorPosition(static_cast<int>(prefixo.size()));
+    }
+    engolir = true;
+}
+
+void FrmAdiantamentos::CboCPF_LostFocus()
+{
+    PintaCampo(*CboCPF, CorNormal);
+    const int linha = LinhaDoCredor(modelo_, CboCPF->currentText());
+    if (linha < 0)
+        return;
+    TxtNomeResponsavel->setText(modelo_.linha(linha).nome);
+    TxtValor->setFocus(Qt::TabFocusReason);
+}
+
+// ---- list
+
+int FrmAdiantamentos::linhaSelecionada() const
+{
+    const QItemSelectionModel* selecao = LvwAdiantamentos->selectionModel();
+    const QModelIndex atual = selecao->currentIndex();
+    if (atual.isValid() && selecao->isRowSelected(atual.row()))
+        return atual.row();
+    const QModelIndexList linhas = selecao->selectedRows();
+    int menor = -1;
+    for (const QModelIndex& i : linhas)
+        menor = menor < 0 ? i.row() : qMin(menor, i.row());
+    return menor;
+}
+
+void FrmAdiantamentos::selecionaSomente(int linha)
+{
+    const QModelIndex indice = modelo_.index(linha, 0);
+    LvwAdiantamentos->selectionModel()->setCurrentIndex(
+        indice, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    LvwAdiantamentos->scrollTo(indice);
+}
+
+void FrmAdiantamentos::habilitaComandosDeLinhas(bool habilitar)
+{
+    for (QPushButton* b : {CmdAlterar, CmdExcluir, CmdImprimir, CmdGravarArquivo})
+        b->setEnabled(habilitar);
+}
+
+void FrmAdiantamentos::LvwAdiantamentos_Click()
+{
+    if (modelo_.linhas() == 0) {
+        TxtProcesso->clear();
+        TxtNumeroNotaEmpenho->clear();
+        CboElemEcon->setCurrentIndex(0);
+        CboCPF->clear();
+        CboCPF->setEditText(QString());
+        TxtNomeResponsavel->clear();
+        TxtValor->setText(u"0,00"_s);
+        TxtDataInicial->clear();
+        TxtDataFinal->clear();
+        habilitaComandosDeLinhas(false);
+        return;
+    }
+    const int linha = linhaSelecionada();
+    if (linha < 0)
+        return;
+    const Adiantamento& a = modelo_.linha(linha);
+    TxtProcesso->setText(a.processo);
+    TxtNumeroNotaEmpenho->setText(a.notaEmpenho);
+    CboElemEcon->setCurrentIndex(a.elemento);
+    CboCPF->setEditText(a.cpf);
+    TxtNomeResponsavel->setText(a.nome);
+    TxtValor->setText(FormataMoeda(a.valor));
+    TxtDataInicial->setText(a.periodoInicial);
+    TxtDataFinal->setText(a.periodoFinal);
+    habilitaComandosDeLinhas(true);
+    CmdRestaurar->setEnabled(true);
+    CmdImportar->setEnabled(true);
+}
+
+void FrmAdiantamentos::LvwAdiantamentos_ColumnClick(int titulo)
+{
+    const int chave = ChaveDoTitulo(titulo);
+    Qt::SortOrder ordem = Qt::AscendingOrder;
+    if (modelo_.ordenado() && chave == modelo_.chaveOrdenacao())
+        ordem = modelo_.ordem() == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+    modelo_.ordena(chave, ordem);
+    LvwAdiantamentos->header()->setSortIndicatorShown(true);
+    LvwAdiantamentos->header()->setSortIndicator(titulo - 1, ordem);
+}
+
+// ---- exercise start
+
+bool FrmAdiantamentos::VerificaArquivo(const QString& caminho)
+{
+    (void)caminho;
+    return true;
+}
+
+void FrmAdiantamentos::CmdCarrega_Click()
+{
+    if (LeNumeroInicial(TxtExercicio->text()) < 2003) {
+        servicos_.mensagens.bipe();
+        servicos_.mensagens.mostra(u"Informe um Exercício a partir de 2003"_s, Icone::Parada);
+        TxtExercicio->setFocus();
+        return;
+    }
+    const QString caminho = CaminhoArquivoExercicio(TxtExercicio->text());
+    if (QFileInfo::exists(caminho)) {
+        aguarde(u"Validando arquivo, aguarde..."_s);
+        if (!VerificaArquivo(caminho)) {
+            fimAguarde();
+            return;
+        }
+        aguarde(u"Carregando, aguarde..."_s);
+        if (CarregaArquivo(caminho, *this, servicos_.mensagens, servicos_.atividade) == 0) {
+            fimAguarde();
+            servicos_.mensagens.mostra(u"Provavelmente as informações estão fora do layout "
+                                       u"esperado, ou não é o arquivo correto. Verifique"_s,
+                                       Icone::Parada);
+            return;
+        }
+        Module1::ArquivoExercicio = caminho;
+        LvwAdiantamentos_Click();
+    } else {
+        Module1::ArquivoExercicio = caminho;
+        TxtOrgao->clear();
+        TxtElaborador->clear();
+        TxtResponsavel->clear();
+        modelo_.limpa();
+        limpaEntrada();
+        for (QWidget* w : std::initializer_list<QWidget*>{TxtOrgao, TxtElaborador, TxtResponsavel,
+                                                          CmdIncluir, CmdRestaurar, CmdImportar})
+            w->setEnabled(true);
+        habilitaComandosDeLinhas(false);
+        TxtOrgao->setFocus();
+    }
+    Module1::PendenteGravar.clear();
+    fimAguarde();
+}
+
+// ---- entry commands
+
+void FrmAdiantamentos::mostraGrupoOcioso(bool ocioso)
+{
+    for (QPushButton* b : {CmdIncluir, CmdAlterar, CmdExcluir, CmdImprimir, CmdGravarArquivo,
+                           CmdRestaurar, CmdImportar, CmdSair})
+        b->setVisible(ocioso);
+    CmdOK->setVisible(!ocioso);
+    CmdVoltar->setVisible(!ocioso);
+}
+
+void FrmAdiantamentos::PreencheCPF()
+{
+    CboCPF->clear();
+    CboCPF->addItems(CPFsDaLista(modelo_));
+    CboCPF->setEditText(QString());
+}
+
+void FrmAdiantamentos::CmdIncluir_Click()
+{
+    TxtProcesso->clear();
+    TxtNumeroNotaEmpenho->clear();
+    TxtNomeResponsavel->clear();
+    TxtValor->setText(u"0,00"_s);
+    TxtDataInicial->clear();
+    TxtDataFinal->clear();
+    Frame2->setEnabled(false);
+    Frame3->setEnabled(true);
+    mostraGrupoOcioso(false);
+    LvwAdiantamentos->setSelectionMode(QAbstractItemView::SingleSelection);
+    const QString cpf = CboCPF->currentText();
+    PreencheCPF();
+    CboCPF->setEditText(cpf);
+    TxtProcesso->setFocus();
+    Module1::Operacao = u"I"_s;
+}
+
+void FrmAdiantamentos::CmdAlterar_Click()
+{
+    Frame2->setEnabled(false);
+    Frame3->setEnabled(true);
+    mostraGrupoOcioso(false);
+    LvwAdiantamentos->setSelectionMode(QAbstractItemView::SingleSelection);
+    const QString cpf = CboCPF->currentText();
+    PreencheCPF();
+    const int igual = CboCPF->findText(cpf, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (igual >= 0)
+        CboCPF->setCurrentIndex(igual);
+    TxtProcesso->setFocus();
+    Module1::Operacao = u"A"_s;
+}
+
+void FrmAdiantamentos::CmdVoltar_Click()
+{
+    Frame1->setEnabled(true);
+    Frame2->setEnabled(true);
+    Frame3->setEnabled(false);
+    Module1::Operacao.clear();
+    mostraGrupoOcioso(true);
+    LvwAdiantamentos->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    LvwAdiantamentos->setFocus();
+    LvwAdiantamentos_Click();
+}
+
+CamposEntrada FrmAdiantamentos::camposDigitados() const
+{
+    CamposEntrada c;
+    c.cabecalho = cabecalho();
+    c.processo = TxtProcesso->text();
+    c.notaEmpenho = TxtNumeroNotaEmpenho->text();
+    c.elemento = CboElemEcon->currentIndex();
+    c.cpf = CboCPF->currentText();
+    c.nome = TxtNomeResponsavel->text();
+    c.valor = TxtValor->text();
+    c.periodoInicial = TxtDataInicial->text();
+    c.periodoFinal = TxtDataFinal->text();
+    return c;
+}
+
+QWidget* FrmAdiantamentos::widgetDe(Campo campo) const
+{
+    switch (campo) {
+    case Campo::TxtExercicio:
+        return TxtExercicio;
+    case Campo::TxtOrgao:
+        return TxtOrgao;
+    case Campo::TxtElaborador:
+        return TxtElaborador;
+    case Campo::TxtResponsavel:
+        return TxtResponsavel;
+    case Campo::TxtProcesso:
+        return TxtProcesso;
+    case Campo::TxtNumeroNotaEmpenho:
+        return TxtNumeroNotaEmpenho;
+    case Campo::CboElemEcon:
+        return CboElemEcon;
+    case Campo::CboCPF:
+        return CboCPF;
+    case Campo::TxtNomeResponsavel:
+        return TxtNomeResponsavel;
+    case Campo::TxtValor:
+        return TxtValor;
+    case Campo::TxtDataInicial:
+        return TxtDataInicial;
+    case Campo::TxtDataFinal:
+        return TxtDataFinal;
+    }
+    return nullptr;
+}
+
+void FrmAdiantamentos::foca(Campo campo)
+{
+    widgetDe(campo)->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmAdiantamentos::CmdOK_Click()
+{
+    try {
+        CamposEntrada campos = camposDigitados();
+        const std::optional<Recusa> recusa = ValidaAdiantamento(campos);
+        // A valid CPF and the value's display form replace what was typed, as the checks saw them.
+        if (campos.cpf != CboCPF->currentText())
+            CboCPF->setEditText(campos.cpf);
+        if (campos.valor != TxtValor->text())
+            TxtValor->setText(campos.valor);
+        const auto recusar = [this](const Recusa& r) {
+            servicos_.mensagens.mostra(r.texto, r.icone, Botoes::Ok, r.titulo);
+            foca(r.foco);
+        };
+        if (recusa) {
+            recusar(*recusa);
+            return;
+        }
+        const Adiantamento registro = MontaAdiantamento(campos);
+
+        if (Module1::Operacao == u"I"_s) {
+            if (const std::optional<Recusa> duplicada =
+                    ChecaDuplicidade(modelo_, campos.notaEmpenho)) {
+                recusar(*duplicada);
+                return;
+            }
+            const int linha = modelo_.acrescenta(registro);
+            selecionaSomente(linha);
+            modelo_.renomeiaCredor(ChaveCPF(registro.cpf), registro.nome);
+            TxtProcesso->clear();
+            TxtNumeroNotaEmpenho->setText(ProximaNotaEmpenho(registro.notaEmpenho));
+            TxtNomeResponsavel->clear();
+            TxtValor->setText(u"0,00"_s);
+            TxtDataInicial->clear();
+            TxtDataFinal->clear();
+            habilitaComandosDeLinhas(true);
+            CmdRestaurar->setEnabled(true);
+            CmdImportar->setEnabled(true);
+            const QString cpf = CboCPF->currentText();
+            PreencheCPF();
+            CboCPF->setEditText(cpf);
+            if (GravaArquivo(*this, servicos_.mensagens))
+                TxtProcesso->setFocus();
+        } else if (Module1::Operacao == u"A"_s) {
+            const int selecionada = linhaSelecionada();
+            if (selecionada < 0)
+                return;
+            if (const std::optional<Recusa> duplicada =
+                    ChecaDuplicidade(modelo_, campos.notaEmpenho, selecionada)) {
+                recusar(*duplicada);
+                return;
+            }
+            selecionaSomente(modelo_.substitui(selecionada, registro));
+            modelo_.renomeiaCredor(ChaveCPF(registro.cpf), registro.nome);
+            // A change that could not be written stays in the edit, so it can be confirmed again.
+            if (GravaArquivo(*this, servicos_.mensagens))
+                CmdVoltar_Click();
+        }
+    } catch (const Falha& falha) {
+        servicos_.mensagens.mostra(falha.texto());
+    }
+}
+
+void FrmAdiantamentos::CmdExcluir_Click()
+{
+    const Resposta resposta =
+        servicos_.mensagens.mostra(u"Confirma a exclusão."_s, Icone::Pergunta, Botoes::OkCancelar,
+                                   u"Exclusão de Adiantamento"_s);
+    if (resposta == Resposta::Ok) {
+        for (QModelIndexList linhas = LvwAdiantamentos->selectionModel()->selectedRows();
+             !linhas.isEmpty(); linhas = LvwAdiantamentos->selectionModel()->selectedRows()) {
+            int primeira = linhas.first().row();
+            for (const QModelIndex& i : linhas)
+                primeira = qMin(primeira, i.row());
+            modelo_.remove(primeira);
+        }
+    }
+    if (modelo_.linhas() == 0) {
+        if (QFile::exists(Module1::ArquivoExercicio)) {
+            QFile arquivo(Module1::ArquivoExercicio);
+            errno = 0;
+            // A data file left behind would bring the deleted advances back at the next start.
+            if (!arquivo.remove())
+                servicos_.mensagens.mostra(Falha::deArquivo(arquivo, errno).texto());
+        }
+        TxtProcesso->clear();
+        TxtNumeroNotaEmpenho->clear();
+        TxtNomeResponsavel->clear();
+        TxtDataInicial->clear();
+        TxtDataFinal->clear();
+        CboElemEcon->setCurrentIndex(0);
+        TxtValor->setText(u"0,00"_s);
+        habilitaComandosDeLinhas(false);
+        CmdRestaurar->setEnabled(false);
+        CmdImportar->setEnabled(false);
+        return;
+    }
+    if (!GravaArquivo(*this, servicos_.mensagens))
+        return;
+    habilitaComandosDeLinhas(true);
+    CmdRestaurar->setEnabled(true);
+    CmdImportar->setEnabled(true);
+    LvwAdiantamentos->selectionModel()->select(modelo_.index(0, 0), QItemSelectionModel::Select |
+                                                                        QItemSelectionModel::Rows);
+    LvwAdiantamentos_Click();
+}
+
+// ---- commands of the other subsystems
+
+void FrmAdiantamentos::CmdImprimir_Click() {}
+void FrmAdiantamentos::CmdGravarArquivo_Click() {}
+void FrmAdiantamentos::CmdRestaurar_Click() {}
+void FrmAdiantamentos::CmdImportar_Click() {}
+void FrmAdiantamentos::CmdSair_Click() {}

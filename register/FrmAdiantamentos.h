@@ -1,20 +1,122 @@
 #pragma once
 
-#include "Servicos.h"
+#include "FormRegistro.h"
+#include "ModeloAdiantamentos.h"
 
 #include <QMainWindow>
 
-// The program's main window: the register of the open exercise.
-class FrmAdiantamentos : public QMainWindow
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QTreeView;
+struct Servicos;
+enum class Campo;
+
+// The program's main window: the register of the open exercise, its header, its list and the
+// entry area, with the commands that start an exercise and include, change and delete advances.
+// The rules live in RegrasEntrada; this class wires them to the widgets.
+class FrmAdiantamentos : public QMainWindow, public FormRegistro
 {
     Q_OBJECT
 
 public:
     explicit FrmAdiantamentos(Servicos& servicos, QWidget* pai = nullptr);
+    ~FrmAdiantamentos() override;
 
     // "ORVAL  -  Quelmar-Pravex   (v 1.3.3)" for release 1.3.3.
     static QString titulo();
 
+    // FormRegistro
+    Cabecalho cabecalho() const override;
+    void defineCabecalho(const Cabecalho& cabecalho) override;
+    ModeloAdiantamentos& lista() override { return modelo_; }
+    void focaCabecalho(CampoCabecalho campo) override;
+    void progresso(int minimo, int maximo, int valor) override;
+    void habilitaRegistro() override;
+    void limpaExercicio() override;
+
+    // Handlers, named after control and event.
+    void Form_Activate();
+    void CmdCarrega_Click();
+    void CmdIncluir_Click();
+    void CmdAlterar_Click();
+    void CmdExcluir_Click();
+    void CmdOK_Click();
+    void CmdVoltar_Click();
+    void cmdAjuda_Click();
+    void LvwAdiantamentos_Click();
+    void LvwAdiantamentos_ColumnClick(int titulo);
+    void PreencheCPF();
+    void CmdImprimir_Click();
+    void CmdGravarArquivo_Click();
+    void CmdRestaurar_Click();
+    void CmdImportar_Click();
+    void CmdSair_Click();
+
+    // The row the list reports as selected; -1 when none.
+    int linhaSelecionada() const;
+
+    // Shows or hides the waiting panel with its text and lets the screen catch up.
+    void aguarde(const QString& aviso);
+    void fimAguarde();
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void showEvent(QShowEvent* evento) override;
+    void resizeEvent(QResizeEvent* evento) override;
+
 private:
-    Servicos& servicos_; // message boxes, drives, help and the end of the program
+    void montaJanela();
+    void ligaCampos();
+    bool teclaDeFuncao(int tecla);
+    void mostraGrupoOcioso(bool ocioso);
+    void limpaEntrada();
+    void habilitaComandosDeLinhas(bool habilitar);
+    void foca(Campo campo);
+    QWidget* widgetDe(Campo campo) const;
+    void selecionaSomente(int linha);
+    struct CamposEntrada camposDigitados() const;
+    bool VerificaArquivo(const QString& caminho);
+    void CboCPF_KeyPress(class QKeyEvent& tecla, bool& engolir);
+    void CboCPF_LostFocus();
+
+    Servicos& servicos_;
+    ModeloAdiantamentos modelo_;
+    bool mostrada_ = false;
+
+    QGroupBox* Frame1 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    QLineEdit* TxtExercicio = nullptr;
+    QPushButton* CmdCarrega = nullptr;
+    QLineEdit* TxtOrgao = nullptr;
+    QLineEdit* TxtElaborador = nullptr;
+    QLineEdit* TxtResponsavel = nullptr;
+    QTreeView* LvwAdiantamentos = nullptr;
+    QFrame* Pnlaguarde = nullptr;
+    QLabel* LabAviso = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QLineEdit* TxtProcesso = nullptr;
+    QLineEdit* TxtNumeroNotaEmpenho = nullptr;
+    QComboBox* CboElemEcon = nullptr;
+    QComboBox* CboCPF = nullptr;
+    QLineEdit* TxtNomeResponsavel = nullptr;
+    QLineEdit* TxtValor = nullptr;
+    QLineEdit* TxtDataInicial = nullptr;
+    QLineEdit* TxtDataFinal = nullptr;
+    QPushButton* cmdAjuda = nullptr;
+    QPushButton* CmdIncluir = nullptr;
+    QPushButton* CmdOK = nullptr;
+    QPushButton* CmdAlterar = nullptr;
+    QPushButton* CmdVoltar = nullptr;
+    QPushButton* CmdExcluir = nullptr;
+    QPushButton* CmdImprimir = nullptr;
+    QPushButton* CmdGravarArquivo = nullptr;
+    QPushButton* CmdRestaurar = nullptr;
+    QPushButton* CmdImportar = nullptr;
+    QPushButton* CmdSair = nullptr;
 };

@@ -100,6 +100,10 @@ struct CasoRuim {
     const char* nome;
     QByteArray bytes;
 };
+void PrintTo(const CasoRuim& c, std::ostream* os)
+{
+    *os << c.nome;
+}
 
 class ArquivoForaDoLayout : public testing::TestWithParam<CasoRuim>
 {

@@ -13,6 +13,10 @@ struct CasoMoeda {
     const char16_t* decimal; // "0.00"
     const char16_t* arquivo; // file form
 };
+void PrintTo(const CasoMoeda& c, std::ostream* os)
+{
+    *os << c.valor;
+}
 
 class ValoresFormatados : public testing::TestWithParam<CasoMoeda>
 {
@@ -85,6 +89,10 @@ struct CasoCPF {
     const char16_t* resultado;
     const char16_t* argumentoDepois;
 };
+void PrintTo(const CasoCPF& c, std::ostream* os)
+{
+    *os << QString::fromUtf16(c.entrada).toStdString();
+}
 
 class CPFs : public testing::TestWithParam<CasoCPF>
 {
@@ -118,6 +126,11 @@ struct CasoPeriodo {
     const char16_t* exercicio;
     bool valido;
 };
+void PrintTo(const CasoPeriodo& c, std::ostream* os)
+{
+    *os << QString::fromUtf16(c.campo).toStdString() << "/"
+        << QString::fromUtf16(c.exercicio).toStdString();
+}
 
 class Periodo : public testing::TestWithParam<CasoPeriodo>
 {

@@ -32,6 +32,10 @@ struct CasoCheck {
     std::function<void(CamposEntrada&)> altera;
     std::optional<Recusa> esperado;
 };
+void PrintTo(const CasoCheck& c, std::ostream* os)
+{
+    *os << c.nome;
+}
 
 Recusa pare(const QString& t, Campo f)
 {
