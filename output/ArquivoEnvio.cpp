@@ -1,0 +1,117 @@
+#include "ArquivoEnvio.h"
+
+#include "Caminhos.h"
+#include "CodificadorEnvio.h"
+#include "LeitorBytes.h"
+#include "Module1.h"
+#include "Registro.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace
+{
+
+const QString TituloEnvio = u"Gravar arquivo para o ORVAL"_s;
+
+// Lines are gathered into blocks of about this size before each write, so that a long file
+// does not cost a system call a line; memory stays flat whatever the file's size.
+constexpr qsizetype TamanhoBloco = 64 * 1024;
+
+void escreve(QIODevice& envio, QByteArray& bloco)
+{
+    errno = 0;
+    const qint64 escritos = envio.write(bloco);
+    if (escritos != bloco.size()) {
+        // A short count with errno untouched is a device that filled up.
+        const int causa = errno != 0 ? errno : ENOSPC;
+        if (const auto* arquivo = qobject_cast<const QFileDevice*>(&envio))
+            throw Falha::deArquivo(*arquivo, causa);
+        throw Falha::doSistema(causa);
+    }
+    bloco.clear();
+}
+
+} // namespace
+
+QString CaminhoArquivoEnvio(const QString& exercicio)
+{
+    return JuntaCaminho(PastaPrograma(), NomeArquivoEnvio(exercicio));
+}
+
+void CodificaArquivoEnvio(QIODevice& dados, QIODevice& envio, AndamentoEnvio& andamento)
+{
+    LeitorBytes leitor(dados);
+    CodificadorEnvio codificador;
+    QByteArray linha;
+    QByteArray bloco;
+    bloco.reserve(TamanhoBloco + 1024);
+    while (!leitor.fim()) {
+        andamento.proximaLinha();
+        leitor.linha(linha);
+        codificador.codifica(linha, bloco);
+        if (bloco.size() >= TamanhoBloco)
+            escreve(envio, bloco);
+    }
+    bloco.append(codificador.trailer());
+    escreve(envio, bloco);
+}
+
+std::optional<Falha> GravaArquivoEnvio(const QString& arquivoDados, const QString& arquivoEnvio,
+                                       AndamentoEnvio& andamento)
+{
+    try {
+        andamento.linhasContadas(ContaLinhas(arquivoDados));
+        Module1::TotalLinhas = 0;
+
+        QFile dados(arquivoDados);
+        errno = 0;
+        if (!dados.open(QIODevice::ReadOnly))
+            return Falha::deArquivo(dados, errno);
+
+        const QFileInfo destino(arquivoEnvio);
+        // Checked first: opening a file in a missing folder would report "file not found".
+        if (!destino.absoluteDir().exists())
+            return Falha::numerada(Falha::CaminhoNaoEncontrado);
+        if (destino.isDir())
+            return Falha::numerada(Falha::ErroAcessoCaminho);
+
+        QSaveFile envio(arquivoEnvio);
+        // Unbuffered: every write is checked here, and commit() has nothing left to flush that
+        // could fall short unnoticed.
+        errno = 0;
+        if (!envio.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return Falha::deArquivo(envio, errno);
+        // On a failure below, leaving this scope discards the new file without touching the
+        // previous one.
+        CodificaArquivoEnvio(dados, envio, andamento);
+        errno = 0;
+        if (!envio.commit())
+            return Falha::deArquivo(envio, errno);
+        return std::nullopt;
+    } catch (const Falha& falha) {
+        return falha;
+    }
+}
+
+MensagemEnvio MensagemFalhaEnvio(const Falha& falha)
+{
+    if (falha.numero == Falha::ArquivoNaoEncontrado)
+        return {u"Arquivo não encontrado."_s, Icone::Nenhum, {}};
+    if (falha.numero <= Falha::CaminhoNaoEncontrado)
+        return {u"Você está com problema no arquivo ou em sua unidade de disco. Verifique."_s,
+                Icone::Parada, TituloEnvio};
+    return {falha.texto(), Icone::Parada, TituloEnvio};
+}
+
+MensagemEnvio MensagemEnvioVazio()
+{
+    return {u"O arquivo não foi gerado corretamente. Por favor, tente novamente."_s,
+            Icone::Exclamacao, TituloEnvio};
+}
