@@ -18,50 +18,65 @@ void PintaCampo(QWidget& campo, const QColor& cor)
     campo.setPalette(paleta);
 }
 
-FiltroCaracteres::FiltroCaracteres(Conjunto conjunto, QObject* pai)
-    : QValidator(pai), conjunto_(conjunto)
+namespace
 {
-}
 
-bool FiltroCaracteres::aceita(QChar c) const
+bool pertence(QChar c, ConjuntoCaracteres conjunto)
 {
-    switch (conjunto_) {
-    case Conjunto::Digitos:
+    switch (conjunto) {
+    case ConjuntoCaracteres::Digitos:
         return c >= u'0' && c <= u'9';
-    case Conjunto::Valor:
+    case ConjuntoCaracteres::Valor:
         return (c >= u'0' && c <= u'9') || c == u',';
-    case Conjunto::Livre:
+    case ConjuntoCaracteres::Livre:
         return Module1::CaracteresValidos.contains(c);
     }
     return false;
 }
 
-QValidator::State FiltroCaracteres::validate(QString& texto, int& posicao) const
+} // namespace
+
+QString FiltraTexto(const QString& texto, ConjuntoCaracteres conjunto, const QString& extras)
 {
     QString limpo;
-    int novaPosicao = posicao;
     bool virgula = false;
-    for (int i = 0; i < texto.size(); ++i) {
-        const QChar c = texto[i];
-        bool fica = aceita(c);
-        if (fica && c == u',') {
-            fica = !virgula;
+    for (const QChar c : texto) {
+        if (!pertence(c, conjunto) && !extras.contains(c))
+            continue;
+        if (c == u',') {
+            if (virgula)
+                continue;
             virgula = true;
         }
-        if (fica)
-            limpo.append(c);
-        else if (i < posicao)
-            --novaPosicao;
+        limpo.append(c);
     }
-    texto = limpo;
-    posicao = novaPosicao;
-    return Acceptable;
+    return limpo;
+}
+
+void FiltraEdicoes(QLineEdit& campo, ConjuntoCaracteres conjunto, const QString& extras)
+{
+    QObject::connect(
+        &campo, &QLineEdit::textEdited, &campo, [&campo, conjunto, extras](const QString& t) {
+            const QString limpo = FiltraTexto(t, conjunto, extras);
+            if (limpo == t)
+                return;
+            const int cursor = campo.cursorPosition() - static_cast<int>(t.size() - limpo.size());
+            campo.setText(limpo);
+            campo.setCursorPosition(qMax(0, cursor));
+        });
 }
 
 ComportamentoCampo::ComportamentoCampo(QLineEdit& campo, Regras regras)
     : QObject(&campo), campo_(campo), regras_(std::move(regras))
 {
-    campo_.setValidator(new FiltroCaracteres(regras_.conjunto, &campo_));
+    // The slash the period fields write themselves, and the grouping points of a formatted value,
+    // stay when the operator edits around them.
+    QString extras;
+    if (regras_.barraDiaMes)
+        extras = u"/"_s;
+    else if (regras_.conjunto == ConjuntoCaracteres::Valor)
+        extras = u"."_s;
+    FiltraEdicoes(campo_, regras_.conjunto, extras);
     PintaCampo(campo_, CorNormal);
     campo_.installEventFilter(this);
 }
@@ -127,18 +142,9 @@ bool ComportamentoCampo::teclaPressionada(QKeyEvent& tecla)
         return false; // shortcuts such as Ctrl+V; pasted text goes through the validator
     for (const QChar c : texto) {
         char16_t caractere = c.unicode();
-        bool permitido = false;
-        switch (regras_.conjunto) {
-        case FiltroCaracteres::Conjunto::Digitos:
-            permitido = caractere >= u'0' && caractere <= u'9';
-            break;
-        case FiltroCaracteres::Conjunto::Valor:
+        bool permitido = pertence(c, regras_.conjunto);
+        if (regras_.conjunto == ConjuntoCaracteres::Valor)
             permitido = FiltraNumero(caractere, true, Module1::VirgulaDigitada) != 0;
-            break;
-        case FiltroCaracteres::Conjunto::Livre:
-            permitido = Module1::CaracteresValidos.contains(c);
-            break;
-        }
         if (!permitido)
             return true;
     }

@@ -2,7 +2,6 @@
 
 #include <QColor>
 #include <QObject>
-#include <QValidator>
 
 #include <functional>
 
@@ -12,21 +11,16 @@ class QLineEdit;
 inline const QColor CorNormal(166, 202, 240);
 inline const QColor CorFoco(0, 255, 255);
 
-// Keeps out of a field what its key filter refuses, also when text is pasted or dropped in:
-// characters outside the field's set are dropped, and the value field keeps one comma.
-class FiltroCaracteres : public QValidator
-{
-    Q_OBJECT
+// The characters a field lets in.
+enum class ConjuntoCaracteres { Livre, Digitos, Valor };
 
-public:
-    enum class Conjunto { Livre, Digitos, Valor };
-    FiltroCaracteres(Conjunto conjunto, QObject* pai);
-    State validate(QString& texto, int& posicao) const override;
+// What of a text a field keeps: its characters outside the field's set (and the `extras` the field
+// writes itself) are dropped, and only the first comma stays.
+QString FiltraTexto(const QString& texto, ConjuntoCaracteres conjunto, const QString& extras = {});
 
-private:
-    bool aceita(QChar c) const;
-    Conjunto conjunto_;
-};
+// Applies the field's key filter to what the operator puts in the field by other means than
+// typing (pasting, dropping, the middle button); text the program sets is never touched.
+void FiltraEdicoes(QLineEdit& campo, ConjuntoCaracteres conjunto, const QString& extras = {});
 
 // The behaviour every header and entry field shares (colour on focus, select-all, arrow and Enter
 // navigation, key filter, tidying when left) with the differences of each field.
@@ -36,7 +30,7 @@ class ComportamentoCampo : public QObject
 
 public:
     struct Regras {
-        FiltroCaracteres::Conjunto conjunto = FiltroCaracteres::Conjunto::Livre;
+        ConjuntoCaracteres conjunto = ConjuntoCaracteres::Livre;
         bool setas = true;        // Up, or Left at the caret's start, goes to the previous field
         bool barraDiaMes = false; // "15" becomes "15/" at the next key
         bool apara = true;        // trimmed when left

@@ -289,7 +289,7 @@ void FrmAdiantamentos::montaJanela()
 
 void FrmAdiantamentos::ligaCampos()
 {
-    using Conjunto = FiltroCaracteres::Conjunto;
+    using Conjunto = ConjuntoCaracteres;
     new ComportamentoCampo(*TxtExercicio, {.conjunto = Conjunto::Digitos,
                                            .apara = false,
                                            .aoTeclarEnter = [this] { CmdCarrega_Click(); }});
@@ -314,9 +314,7 @@ void FrmAdiantamentos::ligaCampos()
     PintaCampo(*CboCPF, CorNormal);
     CboElemEcon->installEventFilter(this);
     CboCPF->installEventFilter(this);
-    CboCPF->lineEdit()->installEventFilter(this);
-    CboCPF->lineEdit()->setValidator(
-        new FiltroCaracteres(FiltroCaracteres::Conjunto::Livre, CboCPF->lineEdit()));
+    FiltraEdicoes(*CboCPF->lineEdit(), ConjuntoCaracteres::Livre);
     LvwAdiantamentos->installEventFilter(this);
 
     connect(CmdCarrega, &QPushButton::clicked, this, &FrmAdiantamentos::CmdCarrega_Click);
@@ -528,14 +526,14 @@ bool FrmAdiantamentos::eventFilter(QObject* objeto, QEvent* evento)
         }
     }
 
-    if (objeto == CboCPF->lineEdit() || objeto == CboCPF) {
-        if (evento->type() == QEvent::FocusIn && objeto == CboCPF) {
+    if (objeto == CboCPF) {
+        if (evento->type() == QEvent::FocusIn) {
             PintaCampo(*CboCPF, CorFoco);
-        } else if (evento->type() == QEvent::FocusOut && objeto == CboCPF) {
+        } else if (evento->type() == QEvent::FocusOut) {
             const auto razao = static_cast<QFocusEvent*>(evento)->reason();
             if (razao != Qt::PopupFocusReason && razao != Qt::ActiveWindowFocusReason)
                 CboCPF_LostFocus();
-        } else if (evento->type() == QEvent::KeyPress && objeto == CboCPF->lineEdit()) {
+        } else if (evento->type() == QEvent::KeyPress) {
             bool engolir = false;
             CboCPF_KeyPress(static_cast<QKeyEvent&>(*evento), engolir);
             return engolir;
