@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -72,13 +73,17 @@ FrmAdiantamentos::FrmAdiantamentos(Servicos& servicos, QWidget* pai)
     Module1::PendenteGravar.clear();
     modelo_.limpa();
     CboElemEcon->addItems(ItensCatalogo());
-    qApp->installEventFilter(this);
+
+    // The function keys reach the window before its controls, wherever the focus is.
+    for (const Qt::Key k : {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F5, Qt::Key_F6,
+                            Qt::Key_F7, Qt::Key_F8, Qt::Key_Escape}) {
+        auto* atalho = new QShortcut(QKeySequence(k), this);
+        atalho->setContext(Qt::WindowShortcut);
+        connect(atalho, &QShortcut::activated, this, [this, k] { teclaDeFuncao(k); });
+    }
 }
 
-FrmAdiantamentos::~FrmAdiantamentos()
-{
-    qApp->removeEventFilter(this);
-}
+FrmAdiantamentos::~FrmAdiantamentos() = default;
 
 QString FrmAdiantamentos::titulo()
 {
@@ -507,25 +512,6 @@ bool FrmAdiantamentos::teclaDeFuncao(int tecla)
 
 bool FrmAdiantamentos::eventFilter(QObject* objeto, QEvent* evento)
 {
-    if (evento->type() == QEvent::KeyPress) {
-        auto& tecla = static_cast<QKeyEvent&>(*evento);
-        auto* alvo = qobject_cast<QWidget*>(objeto);
-        // The window sees a key before its controls, once: when it reaches the focused control
-        // (or the window itself when nothing has the focus); the control still receives it.
-        if (alvo && alvo->window() == this &&
-            (alvo == QApplication::focusWidget() ||
-             (!QApplication::focusWidget() && alvo == this))) {
-            const bool funcao = tecla.key() == Qt::Key_Escape || tecla.key() == Qt::Key_F1 ||
-                                (tecla.key() >= Qt::Key_F2 && tecla.key() <= Qt::Key_F8);
-            if (funcao && tecla.modifiers() == Qt::NoModifier) {
-                teclaDeFuncao(tecla.key());
-                // Esc and F1 mean nothing more to the controls; the others reach them as keys.
-                if (tecla.key() == Qt::Key_Escape || tecla.key() == Qt::Key_F1)
-                    return true;
-            }
-        }
-    }
-
     if (objeto == CboCPF) {
         if (evento->type() == QEvent::FocusIn) {
             PintaCampo(*CboCPF, CorFoco);
@@ -977,8 +963,9 @@ void FrmAdiantamentos::CmdExcluir_Click()
     habilitaComandosDeLinhas(true);
     CmdRestaurar->setEnabled(true);
     CmdImportar->setEnabled(true);
-    LvwAdiantamentos->selectionModel()->select(modelo_.index(0, 0), QItemSelectionModel::Select |
-                                                                        QItemSelectionModel::Rows);
+    // The first row joins the selection and becomes the one the list reports as selected.
+    LvwAdiantamentos->selectionModel()->setCurrentIndex(
+        modelo_.index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     LvwAdiantamentos_Click();
 }
 

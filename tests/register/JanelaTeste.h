@@ -107,7 +107,10 @@ protected:
         enter();
         digita(d.ne);
         enter();
-        digita(d.elemento); // searched in the element list by its code
+        // The element is found by typing its code, as a new search after the list's pause.
+        QTest::qWait(QApplication::keyboardInputInterval() + 50);
+        tecla(Qt::Key_Home);
+        digita(d.elemento);
         enter();
         digita(d.cpf);
         enter();
