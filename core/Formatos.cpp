@@ -30,6 +30,16 @@ qint64 parteInteira(Centavos valor)
     return qAbs(valor / 100);
 }
 
+bool ehBranco(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+bool ehDigito(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
 } // namespace
 
 QString FormataMoeda(Centavos valor)
@@ -142,6 +152,52 @@ qint64 LeNumeroInicial(const QString& texto)
     for (; i < texto.size() && texto[i] >= u'0' && texto[i] <= u'9'; ++i) {
         if (valor < limite)
             valor = valor * 10 + (texto[i].unicode() - u'0');
+    }
+    return negativo ? -valor : valor;
+}
+
+bool EhNumerico(QStringView texto)
+{
+    qsizetype i = 0;
+    qsizetype fim = texto.size();
+    while (i < fim && ehBranco(texto[i]))
+        ++i;
+    while (fim > i && ehBranco(texto[fim - 1]))
+        --fim;
+    if (i < fim && (texto[i] == u'-' || texto[i] == u'+'))
+        ++i;
+    bool separador = false;
+    bool digito = false;
+    for (; i < fim; ++i) {
+        if (ehDigito(texto[i]))
+            digito = true;
+        else if ((texto[i] == u'.' || texto[i] == u',') && !separador)
+            separador = true;
+        else
+            return false;
+    }
+    return digito;
+}
+
+double LeNumero(QStringView texto)
+{
+    qsizetype i = 0;
+    while (i < texto.size() && ehBranco(texto[i]))
+        ++i;
+    bool negativo = false;
+    if (i < texto.size() && (texto[i] == u'-' || texto[i] == u'+')) {
+        negativo = texto[i] == u'-';
+        ++i;
+    }
+    // Digit by digit in floating point: a run of zeros stays exactly zero, and a run too long
+    // for any number goes to infinity instead of overflowing an integer.
+    double valor = 0;
+    for (; i < texto.size() && ehDigito(texto[i]); ++i)
+        valor = valor * 10 + (texto[i].unicode() - u'0');
+    if (i < texto.size() && (texto[i] == u'.' || texto[i] == u',')) {
+        double escala = 0.1;
+        for (++i; i < texto.size() && ehDigito(texto[i]); ++i, escala /= 10)
+            valor += (texto[i].unicode() - u'0') * escala;
     }
     return negativo ? -valor : valor;
 }

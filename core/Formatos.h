@@ -33,6 +33,14 @@ std::optional<Centavos> LeValorPartes(const QString& inteiro, const QString& dec
 // an optional sign, then digits up to the first other character; 0 when there is none.
 qint64 LeNumeroInicial(const QString& texto);
 
+// Whether a text is a plain decimal number: blanks around it, an optional sign, digits with at
+// most one decimal separator ("." or ","), and at least one digit.
+bool EhNumerico(QStringView texto);
+// The leading numeric part of a text read as a number: leading blanks skipped, an optional sign,
+// digits, one decimal separator ("." or ",") and digits; whatever follows is ignored, and a text
+// with no such part reads as 0. Very long digit runs read as infinity, never as a wrapped value.
+double LeNumero(QStringView texto);
+
 // A "dd/mm" period of a year: exactly two digits, "/", two digits, a day that exists.
 std::optional<QDate> LePeriodo(const QString& ddmm, int ano);
 // "mmdd" of a "dd/mm" text (15/03 -> 0315); a text that is not a period is returned unchanged.

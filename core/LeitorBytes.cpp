@@ -2,6 +2,11 @@
 
 #include "Falha.h"
 
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+
 namespace
 {
 constexpr qint64 TamanhoBloco = 64 * 1024;
@@ -38,5 +43,23 @@ bool LeitorBytes::linha(QByteArray& saida)
         if (espia() == '\n')
             ++pos_;
         return true;
+    }
+}
+
+void PercorreLinhas(const QString& caminho,
+                    const std::function<bool(const QByteArray& linha)>& cadaLinha)
+{
+    // A folder opens for reading on this platform and then reads as nothing: refuse it first.
+    if (QFileInfo(caminho).isDir())
+        throw Falha::numerada(Falha::ErroAcessoCaminho);
+    QFile arquivo(caminho);
+    errno = 0;
+    if (!arquivo.open(QIODevice::ReadOnly))
+        throw Falha::deArquivo(arquivo, errno);
+    LeitorBytes leitor(arquivo);
+    QByteArray linha;
+    while (leitor.linha(linha)) {
+        if (!cadaLinha(linha))
+            return;
     }
 }

@@ -2,6 +2,9 @@
 
 #include <QByteArray>
 #include <QIODevice>
+#include <QString>
+
+#include <functional>
 
 // Reads a device byte by byte through a buffer of its own, so that the file readers stream a
 // file of any size with flat memory. A failed read of the device raises failure 57.
@@ -36,3 +39,9 @@ private:
     QByteArray buffer_;
     qsizetype pos_ = 0;
 };
+
+// Streams the lines of a file as `LeitorBytes::linha` splits them, handing each to `cadaLinha`
+// until it returns false or the file ends; the file is closed on every path. Raises the Falha
+// of a path that is a folder or cannot be opened, and of a failed read.
+void PercorreLinhas(const QString& caminho,
+                    const std::function<bool(const QByteArray& linha)>& cadaLinha);

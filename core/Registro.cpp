@@ -9,11 +9,6 @@
 #include "Module1.h"
 #include "Servicos.h"
 
-#include <QFile>
-#include <QFileInfo>
-
-#include <cerrno>
-
 using namespace Qt::Literals::StringLiterals;
 
 QString CaminhoArquivoExercicio(const QString& exercicio)
@@ -61,17 +56,11 @@ bool GravaArquivo(FormRegistro& form, Mensagens& mensagens)
 
 int ContaLinhas(const QString& caminho)
 {
-    QFile arquivo(caminho);
-    errno = 0;
-    if (QFileInfo(caminho).isDir())
-        throw Falha::numerada(Falha::ErroAcessoCaminho);
-    if (!arquivo.open(QIODevice::ReadOnly))
-        throw Falha::deArquivo(arquivo, errno);
-    LeitorBytes leitor(arquivo);
     Module1::TotalLinhas = 0;
-    QByteArray linha;
-    while (leitor.linha(linha))
+    PercorreLinhas(caminho, [](const QByteArray&) {
         ++Module1::TotalLinhas;
+        return true;
+    });
     return Module1::TotalLinhas;
 }
 

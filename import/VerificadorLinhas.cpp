@@ -1,0 +1,192 @@
+#include "VerificadorLinhas.h"
+
+#include "ArquivoDados.h"
+#include "Catalogo.h"
+#include "Estreito.h"
+#include "Formatos.h"
+#include "Module1.h"
+#include "Validacao.h"
+#include "Win1252.h"
+
+#include <algorithm>
+#include <cmath>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace
+{
+
+bool branco(QStringView campo)
+{
+    return campo.trimmed().isEmpty();
+}
+
+bool ehDigito(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+Recusa naLinha(const QString& antes, int linha)
+{
+    return Recusa{MensagemLinha{antes, u". Verifique"_s}.texto(linha), Icone::Parada, {}, linha};
+}
+
+// The NE as the register keeps it: digits only, leading zeros dropped, at most the nine digits
+// of the entry field. Anything else would load as a number the operator never typed (cut to
+// nine digits, or rounded from a fraction), or not load at all.
+std::optional<QString> NotaEmpenhoNormalizada(QStringView campo)
+{
+    QStringView digitos = campo.trimmed();
+    if (!std::all_of(digitos.begin(), digitos.end(), ehDigito))
+        return std::nullopt;
+    while (digitos.size() > 1 && digitos.front() == u'0')
+        digitos = digitos.sliced(1);
+    if (digitos.size() > 9)
+        return std::nullopt;
+    return digitos.toString();
+}
+
+// A value as the data file writer lays it out and the readers take it apart: optional sign, a
+// whole part of at most fifteen digits, one separator and two decimals, nothing after them.
+// Without it, 1500 would load as 1,00 and 12.5 would stop the loading.
+bool ValorNoLayout(QStringView campo)
+{
+    while (!campo.isEmpty() && (campo.front() == u' ' || campo.front() == u'\t'))
+        campo = campo.sliced(1);
+    if (!campo.isEmpty() && (campo.front() == u'-' || campo.front() == u'+'))
+        campo = campo.sliced(1);
+    const qsizetype inteiros = campo.size() - 3;
+    if (inteiros < 1 || inteiros > 15)
+        return false;
+    const QChar separador = campo[inteiros];
+    if (separador != u'.' && separador != u',')
+        return false;
+    const QStringView decimais = campo.sliced(inteiros + 1);
+    return std::all_of(campo.begin(), campo.begin() + inteiros, ehDigito) &&
+           std::all_of(decimais.begin(), decimais.end(), ehDigito);
+}
+
+// Rounded to the nearest whole number (halves to even); values beyond any year saturate, so
+// the narrow variable they go into raises its overflow instead of the conversion misbehaving.
+long long InteiroMaisProximo(double valor)
+{
+    return static_cast<long long>(std::clamp(std::nearbyint(valor), -9.0e18, 9.0e18));
+}
+
+} // namespace
+
+VerificadorLinhas::VerificadorLinhas(const VarianteVerificacao& variante, QString exercicio)
+    : variante_(variante), exercicio_(std::move(exercicio))
+{
+}
+
+Recusa VerificadorLinhas::foraDoLayout(int linha) const
+{
+    return Recusa{variante_.layoutContagem.texto(linha), Icone::Parada, {}, linha};
+}
+
+std::optional<Recusa> VerificadorLinhas::verifica(QByteArrayView bytes, int linha)
+{
+    const std::optional<QString> limpo = Win1252::decodificaEstrito(bytes);
+    const QString texto = limpo ? *limpo : Win1252::decodifica(bytes);
+    // What the file readers would take differently from what is checked here: bytes that are
+    // no text, a line feed (it ends a field there) and a line longer than they accept.
+    const bool legivel = limpo && !texto.contains(u'\n') && bytes.size() <= TamanhoMaximoLinha;
+
+    if (texto.isEmpty() || texto.front() == u' ' || texto.front() == u',')
+        return Recusa{variante_.layoutInicio.texto(linha), Icone::Parada, {}, linha};
+    if (texto.count(u',') != 7) {
+        Recusa recusa = foraDoLayout(linha);
+        recusa.bipe = true;
+        return recusa;
+    }
+
+    // Comma positions count from 1 and are held in a byte each: one beyond the 255th
+    // character raises failure 6 right here.
+    std::array<Byte, 7> virgulas;
+    qsizetype inicio = 0;
+    for (Byte& virgula : virgulas) {
+        virgula = texto.indexOf(u',', inicio) + 1;
+        inicio = virgula;
+    }
+    const QStringView linhaToda(texto);
+    Campos campos;
+    qsizetype de = 0;
+    for (int i = 0; i < 7; ++i) {
+        campos[i] = linhaToda.sliced(de, virgulas[i] - 1 - de);
+        de = virgulas[i];
+    }
+    campos[7] = linhaToda.sliced(de);
+
+    return linha == 1 ? cabecalho(texto, campos, legivel, linha)
+                      : adiantamento(texto, campos, legivel, linha);
+}
+
+std::optional<Recusa> VerificadorLinhas::cabecalho(const QString& texto, const Campos& campos,
+                                                   bool legivel, int linha)
+{
+    if (texto.trimmed().size() < 20)
+        return foraDoLayout(linha);
+    if (branco(campos[0]))
+        return naLinha(u"Nome da UGE;Órgão/Entidade não informado. Linha: "_s, linha);
+    if (!EhNumerico(campos[1]) || LeNumero(campos[1]) < 2003)
+        return naLinha(u"Exercício inválido. Linha: "_s, linha);
+    if (variante_.anoDoCabecalho) {
+        Module1::AnoReferencia = InteiroMaisProximo(LeNumero(campos[1]));
+        exercicio_ = QString::number(Module1::AnoReferencia.valor());
+    }
+    if (branco(campos[3]))
+        return naLinha(variante_.responsavelNaoInformado, linha);
+    if (!legivel)
+        return foraDoLayout(linha);
+    return std::nullopt;
+}
+
+std::optional<Recusa> VerificadorLinhas::adiantamento(const QString& texto, const Campos& campos,
+                                                      bool legivel, int linha)
+{
+    if (variante_.tamanhoMinimoAdiantamento > 0 &&
+        texto.trimmed().size() < variante_.tamanhoMinimoAdiantamento)
+        return foraDoLayout(linha);
+    if (branco(campos[0]))
+        return naLinha(u"Processo não informado. Linha: "_s, linha);
+    if (!EhNumerico(campos[1]))
+        return naLinha(u"Informe apenas o número sequencial da NE. Linha: "_s, linha);
+    if (LeNumero(campos[1]) <= 0)
+        return naLinha(u"Número da NE não informado. Linha: "_s, linha);
+    const std::optional<QString> notaEmpenho = NotaEmpenhoNormalizada(campos[1]);
+    if (!notaEmpenho)
+        return naLinha(u"Informe apenas o número sequencial da NE. Linha: "_s, linha);
+    if (notasEmpenho_.contains(*notaEmpenho))
+        return naLinha(u"Empenho de número "_s + *notaEmpenho + u" em duplicidade. Linha: "_s,
+                       linha);
+    if (branco(campos[2]))
+        return naLinha(u"Elemento Econômico não informado. Linha: "_s, linha);
+    if (!EhNumerico(campos[2]))
+        return naLinha(u"Elemento Econômico inválido. Linha: "_s, linha);
+    if (IndiceElemento(campos[2]) < 0)
+        return naLinha(u"Elemento Econômico não cadastrado. Linha: "_s, linha);
+    if (branco(campos[3]))
+        return naLinha(u"CPF não informado. Linha: "_s, linha);
+    QString cpf = campos[3].trimmed().toString();
+    if (ValidaCPF(cpf).isEmpty())
+        return naLinha(u"CPF inválido. Linha "_s, linha);
+    if (branco(campos[4]))
+        return naLinha(u"Nome do responsável pela NE não informado. Linha: "_s, linha);
+    if (!EhNumerico(campos[5]) || LeNumero(campos[5].trimmed()) == 0)
+        return naLinha(u"Valor da NE não informado. Linha: "_s, linha);
+    if (!ValorNoLayout(campos[5]))
+        return foraDoLayout(linha);
+    if (branco(campos[6]))
+        return naLinha(u"Período inicial não informado. Linha: "_s, linha);
+    if (!PeriodoValido(campos[6].trimmed().toString(), exercicio_))
+        return naLinha(u"Período inicial está incorreto."_s, linha);
+    if (branco(campos[7]))
+        return naLinha(u"Período final não informado. Linha: "_s, linha);
+    if (!PeriodoValido(campos[7].trimmed().toString(), exercicio_))
+        return naLinha(u"Período final está incorreto."_s, linha);
+    if (!legivel)
+        return foraDoLayout(linha);
+    notasEmpenho_.insert(*notaEmpenho);
+    return std::nullopt;
+}

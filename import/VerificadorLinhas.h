@@ -1,0 +1,38 @@
+#pragma once
+
+#include "VarianteVerificacao.h"
+
+#include <QByteArrayView>
+#include <QSet>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// The checks of one verification run, line by line: line 1 is the header, every further line
+// an advance. It keeps nothing of the file but the NE numbers of the lines passed so far.
+class VerificadorLinhas
+{
+public:
+    // `exercicio` is the year the periods belong to, unless the variant takes it from the header.
+    VerificadorLinhas(const VarianteVerificacao& variante, QString exercicio);
+
+    // The message of the first check line `linha` fails, or nothing when it passes. Raises
+    // failure 6 when one of its seven commas lies beyond the 255th character.
+    std::optional<Recusa> verifica(QByteArrayView bytes, int linha);
+
+private:
+    using Campos = std::array<QStringView, 8>;
+
+    std::optional<Recusa> cabecalho(const QString& texto, const Campos& campos, bool legivel,
+                                    int linha);
+    std::optional<Recusa> adiantamento(const QString& texto, const Campos& campos, bool legivel,
+                                       int linha);
+    Recusa foraDoLayout(int linha) const;
+
+    const VarianteVerificacao& variante_;
+    QString exercicio_;
+    // The NE numbers as "########0" texts. The windows' hidden Combo1 only ever held this list
+    // and nothing else reads it, so a set serves here.
+    QSet<QString> notasEmpenho_;
+};
