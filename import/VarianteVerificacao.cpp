@@ -38,7 +38,7 @@ const VarianteVerificacao& VarianteVerificacao::importacao()
     return variante;
 }
 
-void MostraRecusa(const Recusa& recusa, Mensagens& mensagens)
+void MostraRecusa(const RecusaLinha& recusa, Mensagens& mensagens)
 {
     if (recusa.bipe)
         mensagens.bipe();

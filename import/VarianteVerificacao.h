@@ -38,15 +38,15 @@ struct VarianteVerificacao {
 };
 
 // The message of the first check a file failed, and the line it failed on.
-struct Recusa {
+struct RecusaLinha {
     QString texto;
     Icone icone = Icone::Parada;
     QString titulo; // empty: the application title
     int linha = 0;
     bool bipe = false; // a beep comes before the box
 
-    friend bool operator==(const Recusa&, const Recusa&) = default;
+    friend bool operator==(const RecusaLinha&, const RecusaLinha&) = default;
 };
 
 // The beep when the refusal has one, then its box with the OK button.
-void MostraRecusa(const Recusa& recusa, Mensagens& mensagens);
+void MostraRecusa(const RecusaLinha& recusa, Mensagens& mensagens);

@@ -11,12 +11,12 @@ using namespace Qt::Literals::StringLiterals;
 namespace
 {
 
-Recusa RecusaDeFalha(const Falha& falha, const VarianteVerificacao& variante)
+RecusaLinha RecusaDeFalha(const Falha& falha, const VarianteVerificacao& variante)
 {
     const int linha = Module1::TotalLinhas;
     if (variante.erroInesperado == FormaErroInesperado::Descricao)
-        return Recusa{falha.descricao, Icone::Nenhum, {}, linha};
-    return Recusa{u"Erro inesperado na Verificação: "_s + QString::number(falha.numero) +
+        return RecusaLinha{falha.descricao, Icone::Nenhum, {}, linha};
+    return RecusaLinha{u"Erro inesperado na Verificação: "_s + QString::number(falha.numero) +
                       u". Uma informação prevista não foi consistida pelo programa ou o arquivo "
                       u"está sem quebra de linhas, verifique a linha "_s +
                       QString::number(linha) + u". Verifique"_s,
@@ -50,7 +50,7 @@ private:
 
 } // namespace
 
-std::optional<Recusa> Verifica(const QString& caminho, const VarianteVerificacao& variante,
+std::optional<RecusaLinha> Verifica(const QString& caminho, const VarianteVerificacao& variante,
                                const QString& exercicio, PainelVerificacao& painel,
                                Atividade& atividade)
 {
@@ -71,7 +71,7 @@ std::optional<Recusa> Verifica(const QString& caminho, const VarianteVerificacao
         atividade.processaEventos();
 
         VerificadorLinhas verificador(variante, exercicio);
-        std::optional<Recusa> recusa;
+        std::optional<RecusaLinha> recusa;
         Module1::TotalLinhas = 0;
         PercorreLinhas(caminho, [&](const QByteArray& linha) {
             ++Module1::TotalLinhas;
@@ -91,7 +91,7 @@ bool VerificaArquivo(const QString& caminho, const QString& exercicio, PainelVer
                      Mensagens& mensagens, Atividade& atividade)
 {
     const Bloqueio bloqueio(painel);
-    const std::optional<Recusa> recusa =
+    const std::optional<RecusaLinha> recusa =
         Verifica(caminho, VarianteVerificacao::arquivo(), exercicio, painel, atividade);
     if (recusa)
         MostraRecusa(*recusa, mensagens);
@@ -102,7 +102,7 @@ bool VerificaImportacao(const QString& caminho, PainelVerificacao& painel, Mensa
                         Atividade& atividade, const std::function<bool()>& importarDados)
 {
     Bloqueio bloqueio(painel);
-    const std::optional<Recusa> recusa =
+    const std::optional<RecusaLinha> recusa =
         Verifica(caminho, VarianteVerificacao::importacao(), {}, painel, atividade);
     if (recusa) {
         MostraRecusa(*recusa, mensagens);

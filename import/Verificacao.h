@@ -16,7 +16,7 @@ class Mensagens;
 // is streamed: one line and the NE numbers passed so far are all it holds. The line number is
 // Module1::TotalLinhas, which keeps its value after the run. Nothing when every line passed;
 // otherwise the message of the first failed check, or of the unexpected failure that ended it.
-std::optional<Recusa> Verifica(const QString& caminho, const VarianteVerificacao& variante,
+std::optional<RecusaLinha> Verifica(const QString& caminho, const VarianteVerificacao& variante,
                                const QString& exercicio, PainelVerificacao& painel,
                                Atividade& atividade);
 

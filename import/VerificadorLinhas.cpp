@@ -26,9 +26,9 @@ bool ehDigito(QChar c)
     return c >= u'0' && c <= u'9';
 }
 
-Recusa naLinha(const QString& antes, int linha)
+RecusaLinha naLinha(const QString& antes, int linha)
 {
-    return Recusa{MensagemLinha{antes, u". Verifique"_s}.texto(linha), Icone::Parada, {}, linha};
+    return RecusaLinha{MensagemLinha{antes, u". Verifique"_s}.texto(linha), Icone::Parada, {}, linha};
 }
 
 // The NE as the register keeps it: digits only, leading zeros dropped, at most the nine digits
@@ -80,12 +80,12 @@ VerificadorLinhas::VerificadorLinhas(const VarianteVerificacao& variante, QStrin
 {
 }
 
-Recusa VerificadorLinhas::foraDoLayout(int linha) const
+RecusaLinha VerificadorLinhas::foraDoLayout(int linha) const
 {
-    return Recusa{variante_.layoutContagem.texto(linha), Icone::Parada, {}, linha};
+    return RecusaLinha{variante_.layoutContagem.texto(linha), Icone::Parada, {}, linha};
 }
 
-std::optional<Recusa> VerificadorLinhas::verifica(QByteArrayView bytes, int linha)
+std::optional<RecusaLinha> VerificadorLinhas::verifica(QByteArrayView bytes, int linha)
 {
     const std::optional<QString> limpo = Win1252::decodificaEstrito(bytes);
     const QString texto = limpo ? *limpo : Win1252::decodifica(bytes);
@@ -94,9 +94,9 @@ std::optional<Recusa> VerificadorLinhas::verifica(QByteArrayView bytes, int linh
     const bool legivel = limpo && !texto.contains(u'\n') && bytes.size() <= TamanhoMaximoLinha;
 
     if (texto.isEmpty() || texto.front() == u' ' || texto.front() == u',')
-        return Recusa{variante_.layoutInicio.texto(linha), Icone::Parada, {}, linha};
+        return RecusaLinha{variante_.layoutInicio.texto(linha), Icone::Parada, {}, linha};
     if (texto.count(u',') != 7) {
-        Recusa recusa = foraDoLayout(linha);
+        RecusaLinha recusa = foraDoLayout(linha);
         recusa.bipe = true;
         return recusa;
     }
@@ -122,7 +122,7 @@ std::optional<Recusa> VerificadorLinhas::verifica(QByteArrayView bytes, int linh
                       : adiantamento(texto, campos, legivel, linha);
 }
 
-std::optional<Recusa> VerificadorLinhas::cabecalho(const QString& texto, const Campos& campos,
+std::optional<RecusaLinha> VerificadorLinhas::cabecalho(const QString& texto, const Campos& campos,
                                                    bool legivel, int linha)
 {
     if (texto.trimmed().size() < 20)
@@ -142,7 +142,7 @@ std::optional<Recusa> VerificadorLinhas::cabecalho(const QString& texto, const C
     return std::nullopt;
 }
 
-std::optional<Recusa> VerificadorLinhas::adiantamento(const QString& texto, const Campos& campos,
+std::optional<RecusaLinha> VerificadorLinhas::adiantamento(const QString& texto, const Campos& campos,
                                                       bool legivel, int linha)
 {
     if (variante_.tamanhoMinimoAdiantamento > 0 &&

@@ -19,16 +19,16 @@ public:
 
     // The message of the first check line `linha` fails, or nothing when it passes. Raises
     // failure 6 when one of its seven commas lies beyond the 255th character.
-    std::optional<Recusa> verifica(QByteArrayView bytes, int linha);
+    std::optional<RecusaLinha> verifica(QByteArrayView bytes, int linha);
 
 private:
     using Campos = std::array<QStringView, 8>;
 
-    std::optional<Recusa> cabecalho(const QString& texto, const Campos& campos, bool legivel,
+    std::optional<RecusaLinha> cabecalho(const QString& texto, const Campos& campos, bool legivel,
                                     int linha);
-    std::optional<Recusa> adiantamento(const QString& texto, const Campos& campos, bool legivel,
+    std::optional<RecusaLinha> adiantamento(const QString& texto, const Campos& campos, bool legivel,
                                        int linha);
-    Recusa foraDoLayout(int linha) const;
+    RecusaLinha foraDoLayout(int linha) const;
 
     const VarianteVerificacao& variante_;
     QString exercicio_;
