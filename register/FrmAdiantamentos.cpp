@@ -10,6 +10,7 @@
 #include "Registro.h"
 #include "RegrasEntrada.h"
 #include "Servicos.h"
+#include "Verificacao.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -464,6 +465,8 @@ void FrmAdiantamentos::Form_Activate()
 
 bool FrmAdiantamentos::teclaDeFuncao(int tecla)
 {
+    if (bloqueado_)
+        return false;
     const auto pode = [this](QPushButton* b) { return b->isEnabled() && !b->isHidden(); };
     switch (tecla) {
     case Qt::Key_F1:
@@ -700,12 +703,24 @@ void FrmAdiantamentos::LvwAdiantamentos_ColumnClick(int titulo)
 
 bool FrmAdiantamentos::VerificaArquivo(const QString& caminho)
 {
-    (void)caminho;
-    return true;
+    return ::VerificaArquivo(caminho, TxtExercicio->text(), *this, servicos_.mensagens,
+                             servicos_.atividade);
+}
+
+void FrmAdiantamentos::mostraProgresso(int minimo, int maximo, int valor)
+{
+    progresso(minimo, maximo, valor);
+}
+
+void FrmAdiantamentos::avancaProgresso(int valor)
+{
+    ProgressBar1->setValue(qMin(valor, ProgressBar1->maximum()));
 }
 
 void FrmAdiantamentos::CmdCarrega_Click()
 {
+    if (bloqueado_)
+        return;
     if (LeNumeroInicial(TxtExercicio->text()) < 2003) {
         servicos_.mensagens.bipe();
         servicos_.mensagens.mostra(u"Informe um Exercício a partir de 2003"_s, Icone::Parada);

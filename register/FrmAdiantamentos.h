@@ -2,6 +2,7 @@
 
 #include "FormRegistro.h"
 #include "ModeloAdiantamentos.h"
+#include "PainelVerificacao.h"
 
 #include <QMainWindow>
 
@@ -19,7 +20,7 @@ enum class Campo;
 // The program's main window: the register of the open exercise, its header, its list and the
 // entry area, with the commands that start an exercise and include, change and delete advances.
 // The rules live in RegrasEntrada; this class wires them to the widgets.
-class FrmAdiantamentos : public QMainWindow, public FormRegistro
+class FrmAdiantamentos : public QMainWindow, public FormRegistro, public PainelVerificacao
 {
     Q_OBJECT
 
@@ -38,6 +39,11 @@ public:
     void progresso(int minimo, int maximo, int valor) override;
     void habilitaRegistro() override;
     void limpaExercicio() override;
+
+    // PainelVerificacao
+    void mostraProgresso(int minimo, int maximo, int valor) override;
+    void avancaProgresso(int valor) override;
+    void bloqueiaComandos(bool bloqueados) override { bloqueado_ = bloqueados; }
 
     // Handlers, named after control and event.
     void Form_Activate();
@@ -87,6 +93,7 @@ private:
     Servicos& servicos_;
     ModeloAdiantamentos modelo_;
     bool mostrada_ = false;
+    bool bloqueado_ = false; // a verification runs and lets events through
 
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;

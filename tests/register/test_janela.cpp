@@ -121,8 +121,11 @@ TEST_F(JanelaAbertura, ExercicioComArquivoMostraOsAvisosEAsLinhas)
 
 TEST_F(JanelaAbertura, ArquivoQueNaoCarregaDaAsDuasMensagens)
 {
+    // The verifier knows no quotes; the reader takes an opening quote to the end of the line and
+    // then runs out of file inside the record.
     pasta.escreve(NomeArquivoExercicio(u"2005"_s),
-                  Cabecalho2005 + "0012/2005,345,339030,12345678909,CICRANO DA SILVA,\r\n");
+                  Cabecalho2005 +
+                      "\"0012/2005,345,339030,12345678909,CICRANO DA SILVA,1.00,01/03,31/03\r\n");
     iniciaExercicio(u"2005"_s);
     const QStringList textos = servicos.mensagens.textos();
     ASSERT_GE(textos.size(), 2);
@@ -133,6 +136,22 @@ TEST_F(JanelaAbertura, ArquivoQueNaoCarregaDaAsDuasMensagens)
                            u"o arquivo correto. Verifique"_s}));
     EXPECT_FALSE(cmd("CmdIncluir")->isEnabled());
     EXPECT_EQ(txt("TxtExercicio")->text(), u"2005"_s);
+    EXPECT_EQ(janela->lista().linhas(), 0);
+    EXPECT_TRUE(Module1::ArquivoExercicio.isEmpty());
+}
+
+TEST_F(JanelaAbertura, ArquivoRecusadoPeloVerificadorMantemAJanela)
+{
+    pasta.escreve(NomeArquivoExercicio(u"2005"_s),
+                  Cabecalho2005 +
+                      " 0012/2005,345,339030,12345678909,CICRANO DA SILVA,1.00,01/03,31/03\r\n");
+    iniciaExercicio(u"2005"_s);
+    EXPECT_EQ(servicos.mensagens.caixas().last(),
+              (CaixaMostrada{u"Informações fora do layout esperado, ou não é o arquivo correto. "
+                             u"Linha 2. Verifique"_s,
+                             Icone::Parada, Botoes::Ok, u"Pravex"_s}));
+    EXPECT_TRUE(w("Pnlaguarde")->isHidden());
+    EXPECT_FALSE(cmd("CmdIncluir")->isEnabled());
     EXPECT_EQ(janela->lista().linhas(), 0);
     EXPECT_TRUE(Module1::ArquivoExercicio.isEmpty());
 }
