@@ -376,6 +376,9 @@ void FrmAdiantamentos::focaCabecalho(CampoCabecalho campo)
     case CampoCabecalho::Responsavel:
         TxtResponsavel->setFocus();
         break;
+    case CampoCabecalho::NomeCredor:
+        TxtNomeResponsavel->setFocus();
+        break;
     }
 }
 
@@ -413,6 +416,11 @@ void FrmAdiantamentos::limpaEntrada()
     TxtValor->setText(u"0,00"_s);
     TxtDataInicial->clear();
     TxtDataFinal->clear();
+}
+
+QString FrmAdiantamentos::nomeCredor() const
+{
+    return TxtNomeResponsavel->text();
 }
 
 // ---- waiting panel
@@ -984,10 +992,32 @@ void FrmAdiantamentos::CmdExcluir_Click()
     LvwAdiantamentos_Click();
 }
 
-// ---- commands of the other subsystems
+// ---- printed report (F5)
 
-void FrmAdiantamentos::CmdImprimir_Click() {}
-void FrmAdiantamentos::CmdGravarArquivo_Click() {}
-void FrmAdiantamentos::CmdRestaurar_Click() {}
-void FrmAdiantamentos::CmdImportar_Click() {}
-void FrmAdiantamentos::CmdSair_Click() {}
+void FrmAdiantamentos::CmdImprimir_Click()
+{
+}
+
+// ---- submission file for the audit court (F6)
+
+void FrmAdiantamentos::CmdGravarArquivo_Click()
+{
+}
+
+// ---- restore from backup (F7)
+
+void FrmAdiantamentos::CmdRestaurar_Click()
+{
+}
+
+// ---- import (F8)
+
+void FrmAdiantamentos::CmdImportar_Click()
+{
+}
+
+// ---- exit (Esc)
+
+void FrmAdiantamentos::CmdSair_Click()
+{
+}

@@ -39,6 +39,10 @@ public:
     void progresso(int minimo, int maximo, int valor) override;
     void habilitaRegistro() override;
     void limpaExercicio() override;
+    void aguarde(const QString& aviso) override;
+    void fimAguarde() override;
+    QString nomeCredor() const override;
+    void selecionaLinha(int linha) override { selecionaSomente(linha); }
 
     // PainelVerificacao
     void mostraProgresso(int minimo, int maximo, int valor) override;
@@ -65,10 +69,6 @@ public:
 
     // The row the list reports as selected; -1 when none.
     int linhaSelecionada() const;
-
-    // Shows or hides the waiting panel with its text and lets the screen catch up.
-    void aguarde(const QString& aviso);
-    void fimAguarde();
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;

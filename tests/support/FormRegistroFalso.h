@@ -4,6 +4,7 @@
 #include "ModeloAdiantamentos.h"
 
 #include <QList>
+#include <QStringList>
 #include <optional>
 
 // The main window's surface as the register routines use it, recorded for tests.
@@ -18,6 +19,10 @@ public:
     {
         progressos.append({minimo, maximo, valor});
     }
+    void aguarde(const QString& aviso) override { avisos.append(aviso); }
+    void fimAguarde() override { avisos.append(QString()); }
+    QString nomeCredor() const override { return credor; }
+    void selecionaLinha(int linha) override { selecionada = linha; }
     void habilitaRegistro() override { ++habilitado; }
     void limpaExercicio() override
     {
@@ -34,6 +39,9 @@ public:
     ModeloAdiantamentos modelo;
     std::optional<CampoCabecalho> foco;
     QList<Progresso> progressos;
+    QStringList avisos; // each panel text shown, an empty text where it was hidden
+    QString credor;
+    int selecionada = -1;
     int habilitado = 0;
     int limpo = 0;
 };
