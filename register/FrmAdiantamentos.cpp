@@ -196,14 +196,29 @@ void FrmAdiantamentos::montaJanela()
     LvwAdiantamentos->setEditTriggers(QAbstractItemView::NoEditTriggers);
     LvwAdiantamentos->header()->setSectionsClickable(true);
     LvwAdiantamentos->header()->setSectionsMovable(false);
+    // The widths were measured for a small 8-point font: scale them to this font's characters,
+    // and never below the column's title.
+    const double escala = fontMetrics().averageCharWidth() / 6.0;
     for (int c = 0; c < Coluna::Total; ++c) {
         const int largura = ModeloAdiantamentos::Colunas[c].larguraTwips;
-        if (largura == 0)
+        if (largura == 0) {
             LvwAdiantamentos->setColumnHidden(c, true);
-        else
-            LvwAdiantamentos->setColumnWidth(c, ModeloAdiantamentos::pixelsDeTwips(largura) *
-                                                    logicalDpiX() / 96);
+            continue;
+        }
+        // What a column must show whole: its title, and the widest usual content.
+        QString amostra = modelo_.headerData(c, Qt::Horizontal).toString();
+        if (c == Coluna::ElementoEconomico)
+            amostra = u"339030  MATERIAL DE CONSUMO"_s;
+        else if (c == Coluna::CpfCredor)
+            amostra = u"00000000000"_s;
+        const int minimo =
+            fontMetrics().horizontalAdvance(amostra) + 3 * fontMetrics().averageCharWidth();
+        LvwAdiantamentos->setColumnWidth(
+            c,
+            qMax(minimo, static_cast<int>(ModeloAdiantamentos::pixelsDeTwips(largura) * escala)));
     }
+    LvwAdiantamentos->header()->setStretchLastSection(false);
+    LvwAdiantamentos->header()->setSectionResizeMode(Coluna::NomeCredor, QHeaderView::Stretch);
     {
         auto* caixa = new QVBoxLayout(Frame2);
         caixa->addWidget(LvwAdiantamentos);
@@ -994,30 +1009,20 @@ void FrmAdiantamentos::CmdExcluir_Click()
 
 // ---- printed report (F5)
 
-void FrmAdiantamentos::CmdImprimir_Click()
-{
-}
+void FrmAdiantamentos::CmdImprimir_Click() {}
 
 // ---- submission file for the audit court (F6)
 
-void FrmAdiantamentos::CmdGravarArquivo_Click()
-{
-}
+void FrmAdiantamentos::CmdGravarArquivo_Click() {}
 
 // ---- restore from backup (F7)
 
-void FrmAdiantamentos::CmdRestaurar_Click()
-{
-}
+void FrmAdiantamentos::CmdRestaurar_Click() {}
 
 // ---- import (F8)
 
-void FrmAdiantamentos::CmdImportar_Click()
-{
-}
+void FrmAdiantamentos::CmdImportar_Click() {}
 
 // ---- exit (Esc)
 
-void FrmAdiantamentos::CmdSair_Click()
-{
-}
+void FrmAdiantamentos::CmdSair_Click() {}
