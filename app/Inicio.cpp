@@ -29,5 +29,7 @@ std::unique_ptr<Execucao> Inicia(Servicos& servicos, const QString& caminhoTrava
     }
     execucao->janela = std::make_unique<FrmAdiantamentos>(servicos);
     execucao->janela->show();
+    // Take the keyboard at once, also where no window manager hands it over.
+    execucao->janela->activateWindow();
     return execucao;
 }
