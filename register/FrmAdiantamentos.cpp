@@ -490,40 +490,16 @@ bool FrmAdiantamentos::teclaDeFuncao(int tecla)
 {
     if (bloqueado_)
         return false;
-    const auto pode = [this](QPushButton* b) { return b->isEnabled() && !b->isHidden(); };
     switch (tecla) {
     case Qt::Key_F1:
         cmdAjuda_Click();
         return true;
+    // F2 and Esc look only at which button of their pair is shown.
     case Qt::Key_F2:
         if (!CmdOK->isHidden())
             CmdOK_Click();
         else
             CmdIncluir_Click();
-        return true;
-    case Qt::Key_F3:
-        if (pode(CmdAlterar))
-            CmdAlterar_Click();
-        return true;
-    case Qt::Key_F4:
-        if (pode(CmdExcluir))
-            CmdExcluir_Click();
-        return true;
-    case Qt::Key_F5:
-        if (pode(CmdImprimir))
-            CmdImprimir_Click();
-        return true;
-    case Qt::Key_F6:
-        if (pode(CmdGravarArquivo))
-            CmdGravarArquivo_Click();
-        return true;
-    case Qt::Key_F7:
-        if (pode(CmdRestaurar))
-            CmdRestaurar_Click();
-        return true;
-    case Qt::Key_F8:
-        if (pode(CmdImportar))
-            CmdImportar_Click();
         return true;
     case Qt::Key_Escape:
         if (!CmdSair->isHidden())
@@ -532,8 +508,30 @@ bool FrmAdiantamentos::teclaDeFuncao(int tecla)
             CmdVoltar_Click();
         return true;
     default:
-        return false;
+        break;
     }
+    // The other keys press their button when it is enabled and shown.
+    using Handler = void (FrmAdiantamentos::*)();
+    const struct {
+        Qt::Key tecla;
+        QPushButton* botao;
+        Handler acao;
+    } comandos[] = {
+        {Qt::Key_F3, CmdAlterar, &FrmAdiantamentos::CmdAlterar_Click},
+        {Qt::Key_F4, CmdExcluir, &FrmAdiantamentos::CmdExcluir_Click},
+        {Qt::Key_F5, CmdImprimir, &FrmAdiantamentos::CmdImprimir_Click},
+        {Qt::Key_F6, CmdGravarArquivo, &FrmAdiantamentos::CmdGravarArquivo_Click},
+        {Qt::Key_F7, CmdRestaurar, &FrmAdiantamentos::CmdRestaurar_Click},
+        {Qt::Key_F8, CmdImportar, &FrmAdiantamentos::CmdImportar_Click},
+    };
+    for (const auto& c : comandos) {
+        if (c.tecla != tecla)
+            continue;
+        if (c.botao->isEnabled() && !c.botao->isHidden())
+            (this->*c.acao)();
+        return true;
+    }
+    return false;
 }
 
 bool FrmAdiantamentos::eventFilter(QObject* objeto, QEvent* evento)
@@ -682,15 +680,8 @@ void FrmAdiantamentos::habilitaComandosDeLinhas(bool habilitar)
 void FrmAdiantamentos::LvwAdiantamentos_Click()
 {
     if (modelo_.linhas() == 0) {
-        TxtProcesso->clear();
-        TxtNumeroNotaEmpenho->clear();
-        CboElemEcon->setCurrentIndex(0);
         CboCPF->clear();
-        CboCPF->setEditText(QString());
-        TxtNomeResponsavel->clear();
-        TxtValor->setText(u"0,00"_s);
-        TxtDataInicial->clear();
-        TxtDataFinal->clear();
+        limpaEntrada();
         habilitaComandosDeLinhas(false);
         return;
     }
