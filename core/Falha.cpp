@@ -39,6 +39,10 @@ QString DescricaoFalha(int numero)
         return u"Erro de acesso ao caminho/arquivo"_s;
     case 76:
         return u"Caminho não encontrado"_s;
+    case 80:
+        return u"Nenhuma impressora instalada"_s;
+    case 81:
+        return u"Erro de impressora"_s;
     default:
         return u"Erro definido pelo aplicativo ou pelo objeto"_s;
     }

@@ -26,6 +26,9 @@ struct Falha {
         DiscoNaoPronto = 71,
         ErroAcessoCaminho = 75,
         CaminhoNaoEncontrado = 76,
+        // The printer: none to print on, or one that refused or broke off the document.
+        SemImpressora = 80,
+        ErroImpressora = 81,
     };
 
     static Falha numerada(int numero);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Falha.h"
+#include "PaginaImpressa.h"
 
 #include <QList>
 #include <QString>
@@ -71,6 +72,20 @@ public:
     virtual void encerra() = 0;
 };
 
+// The printer. Pages go out A4 upright in a fixed-pitch font; each call is one document.
+class Impressao
+{
+public:
+    virtual ~Impressao() = default;
+    // Prints the pages on the default printer. Nothing once the whole document went to the
+    // printer; otherwise the failure (no printer, the printer's error), and the document is
+    // cancelled.
+    virtual std::optional<Falha> imprime(const QList<PaginaImpressa>& paginas) = 0;
+    // Shows the pages as they would print, in a window from which the user may print them or
+    // keep them in a file. The failure of printing from there, if any.
+    virtual std::optional<Falha> visualiza(const QList<PaginaImpressa>& paginas) = 0;
+};
+
 // The services one window works with, handed to it when it is made.
 struct Servicos {
     Mensagens& mensagens;
@@ -78,4 +93,5 @@ struct Servicos {
     Unidades& unidades;
     Ajuda& ajuda;
     Encerramento& encerramento;
+    Impressao& impressao;
 };

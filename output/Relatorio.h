@@ -2,6 +2,7 @@
 
 #include "Adiantamento.h"
 #include "Falha.h"
+#include "PaginaImpressa.h"
 
 #include <QList>
 #include <QString>
@@ -27,28 +28,6 @@ struct LinhaRelatorio {
 
 // The rows as the list shows them, in the given order.
 QList<LinhaRelatorio> LinhasRelatorio(const QList<Adiantamento>& adiantamentos);
-
-// A text printed from a column (1 is the first) of a line.
-struct ItemImpresso {
-    int coluna = 1;
-    QString texto;
-
-    friend bool operator==(const ItemImpresso&, const ItemImpresso&) = default;
-};
-
-// One printed line: its items from left to right, all in the line's font. A line without
-// items is an empty line of that font's height.
-struct LinhaImpressa {
-    double pontos = 7.5; // 8 or 7.5
-    bool negrito = false;
-    QList<ItemImpresso> itens;
-
-    friend bool operator==(const LinhaImpressa&, const LinhaImpressa&) = default;
-};
-
-struct PaginaImpressa {
-    QList<LinhaImpressa> linhas;
-};
 
 struct Relatorio {
     QList<PaginaImpressa> paginas;

@@ -3,6 +3,7 @@
 #include "AjudaQt.h"
 #include "AtividadeQt.h"
 #include "EncerramentoQt.h"
+#include "ImpressaoQt.h"
 #include "MensagensQt.h"
 #include "UnidadesSistema.h"
 
@@ -22,5 +23,6 @@ private:
     UnidadesSistema unidades_;
     AjudaQt ajuda_{mensagens_};
     EncerramentoQt encerramento_;
-    Servicos servicos_{mensagens_, atividade_, unidades_, ajuda_, encerramento_};
+    ImpressaoQt impressao_;
+    Servicos servicos_{mensagens_, atividade_, unidades_, ajuda_, encerramento_, impressao_};
 };

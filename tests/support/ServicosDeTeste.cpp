@@ -1,6 +1,9 @@
 #include "ServicosDeTeste.h"
 
+#include "DesenhoRelatorio.h"
+
 #include <QDir>
+#include <QPrinter>
 
 #include <gtest/gtest.h>
 
@@ -55,6 +58,36 @@ std::optional<Falha> UnidadesRoteiro::verifica(const Unidade& unidade)
         return Falha::numerada(Falha::DispositivoIndisponivel);
     }
     return *achada;
+}
+
+std::optional<Falha> ImpressaoRoteiro::imprime(const QList<PaginaImpressa>& paginas)
+{
+    impressos_.append(paginas);
+    return desenha(paginas);
+}
+
+std::optional<Falha> ImpressaoRoteiro::visualiza(const QList<PaginaImpressa>& paginas)
+{
+    visualizados_.append(paginas);
+    return desenha(paginas);
+}
+
+std::optional<Falha> ImpressaoRoteiro::desenha(const QList<PaginaImpressa>& paginas)
+{
+    if (falha)
+        return falha;
+    if (arquivoPdf.isEmpty())
+        return std::nullopt;
+    return GravaPdf(paginas, arquivoPdf);
+}
+
+std::optional<Falha> GravaPdf(const QList<PaginaImpressa>& paginas, const QString& arquivo)
+{
+    QPrinter impressora(QPrinter::HighResolution);
+    impressora.setOutputFormat(QPrinter::PdfFormat);
+    impressora.setOutputFileName(arquivo);
+    PreparaImpressora(impressora);
+    return DesenhaPaginas(impressora, paginas);
 }
 
 ServicosDeTeste::ServicosDeTeste(MensagensRoteiro::CaixaSoOk soOk, UnidadesRoteiro unidadesDadas)

@@ -77,6 +77,33 @@ private:
     int chamadas_ = 0;
 };
 
+// Records each document instead of printing it. A test may have the printer fail, or have
+// every document drawn into a PDF file by the real drawing, to read back what would print.
+class ImpressaoRoteiro final : public Impressao
+{
+public:
+    std::optional<Falha> imprime(const QList<PaginaImpressa>& paginas) override;
+    std::optional<Falha> visualiza(const QList<PaginaImpressa>& paginas) override;
+
+    // The documents sent to the printer and those shown in the preview, in order.
+    const QList<QList<PaginaImpressa>>& impressos() const { return impressos_; }
+    const QList<QList<PaginaImpressa>>& visualizados() const { return visualizados_; }
+
+    // What both calls return from now on, as a printer that is missing or fails would.
+    std::optional<Falha> falha;
+    // When not empty, each document printed or previewed is also drawn into this PDF file.
+    QString arquivoPdf;
+
+private:
+    std::optional<Falha> desenha(const QList<PaginaImpressa>& paginas);
+
+    QList<QList<PaginaImpressa>> impressos_;
+    QList<QList<PaginaImpressa>> visualizados_;
+};
+
+// Draws pages into a PDF file as they would print on A4.
+std::optional<Falha> GravaPdf(const QList<PaginaImpressa>& paginas, const QString& arquivo);
+
 // Every scripted service, handed to the code under test as one `Servicos&`.
 class ServicosDeTeste
 {
@@ -94,7 +121,8 @@ public:
     UnidadesRoteiro unidades;
     AjudaRoteiro ajuda;
     EncerramentoRoteiro encerramento;
+    ImpressaoRoteiro impressao;
 
 private:
-    Servicos servicos_{mensagens, atividade, unidades, ajuda, encerramento};
+    Servicos servicos_{mensagens, atividade, unidades, ajuda, encerramento, impressao};
 };

@@ -1,0 +1,41 @@
+#include "ImpressaoQt.h"
+
+#include "DesenhoRelatorio.h"
+
+#include <QApplication>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+using namespace Qt::Literals::StringLiterals;
+
+std::optional<Falha> ImpressaoQt::imprime(const QList<PaginaImpressa>& paginas)
+{
+    const QPrinterInfo padrao = QPrinterInfo::defaultPrinter();
+    if (padrao.isNull())
+        return Falha::numerada(Falha::SemImpressora);
+    QPrinter impressora(padrao, QPrinter::HighResolution);
+    PreparaImpressora(impressora);
+    return DesenhaPaginas(impressora, paginas);
+}
+
+std::optional<Falha> ImpressaoQt::visualiza(const QList<PaginaImpressa>& paginas)
+{
+    QPrinter impressora(QPrinter::HighResolution);
+    const QPrinterInfo padrao = QPrinterInfo::defaultPrinter();
+    if (padrao.isNull())
+        impressora.setOutputFormat(QPrinter::PdfFormat);
+    else
+        impressora.setPrinterName(padrao.printerName());
+    PreparaImpressora(impressora);
+
+    QPrintPreviewDialog janela(&impressora, QApplication::activeWindow());
+    janela.setWindowTitle(u"Pravex"_s);
+    // Called for the preview and again when the user prints from it; the failure kept is the
+    // last drawing's.
+    std::optional<Falha> falha;
+    QObject::connect(&janela, &QPrintPreviewDialog::paintRequested, &janela,
+                     [&](QPrinter* destino) { falha = DesenhaPaginas(*destino, paginas); });
+    janela.exec();
+    return falha;
+}
