@@ -1,0 +1,132 @@
+#!/usr/bin/env bash
+# A clerk's working day on the installed program: installs the build into a temporary folder,
+# starts it as its own process on a private X server with a window manager, types with real X
+# key events and checks what lands on disk.
+#
+#   dia_de_trabalho.sh BUILD_DIR MAIN_WINDOW_TITLE
+#
+# Exits 77 (skipped) with the reason when the machine lacks the X server or the tools.
+set -euo pipefail
+
+build_dir="$1"
+principal="$2"
+
+for tool in Xvfb xdotool openbox xprop; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "SKIPPED: $tool is not installed (scripts/bootstrap installs it)"
+    exit 77
+  fi
+done
+
+work="$(mktemp -d)"
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf -- "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAILED: $*"
+  if [ -n "${DISPLAY:-}" ]; then
+    import -window root "$work/falha.png" 2>/dev/null &&
+      cp "$work/falha.png" "${TMPDIR:-/tmp}/dia_de_trabalho-falha.png" &&
+      echo "screen at the failure: ${TMPDIR:-/tmp}/dia_de_trabalho-falha.png"
+  fi
+  exit 1
+}
+
+# Waits up to 20 s for a condition given as a command.
+espera() {
+  local descricao="$1"
+  shift
+  for _ in $(seq 200); do
+    if "$@" >/dev/null 2>&1; then return 0; fi
+    sleep 0.1
+  done
+  fail "timed out waiting for $descricao"
+}
+
+folder="$work/Pravex"
+cmake --install "$build_dir" --prefix "$folder" >/dev/null
+
+# A private X server on a free display, a window manager to hand the keyboard to new windows.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+espera "the X server" test -s "$work/display"
+export DISPLAY=":$(cat "$work/display")"
+openbox >/dev/null 2>&1 &
+pids+=($!)
+gerenciador() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+espera "the window manager" gerenciador
+
+export HOME="$work/home" XDG_RUNTIME_DIR="$work/run"
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+"$folder/pravex" >"$work/pravex.log" 2>&1 &
+programa=$!
+pids+=("$programa")
+
+janela_ativa() { xdotool getactivewindow getwindowname; }
+# Waits for a window of the given title to have the keyboard.
+espera_janela() {
+  local titulo="$1"
+  for _ in $(seq 200); do
+    if [ "$(janela_ativa 2>/dev/null)" = "$titulo" ]; then return 0; fi
+    sleep 0.1
+  done
+  fail "window \"$titulo\" never took the keyboard (active: \"$(janela_ativa 2>/dev/null)\")"
+}
+digita() { xdotool type --delay 15 -- "$1"; }
+tecla() { xdotool key --delay 60 "$@"; }
+# Lets the program take in what was typed before the next step depends on it.
+pausa() { sleep "${1:-0.5}"; }
+
+# The start hint, then exercise 2005 with a new header.
+espera_janela "Pravex"
+tecla Return
+espera_janela "$principal"
+digita 2005
+tecla Return
+pausa
+digita "PREFEITURA MUNICIPAL"; tecla Return
+digita "FULANO DE TAL"; tecla Return
+digita "BELTRANO DA SILVA"; tecla Return
+pausa
+
+# Types one advance from the Processo field on and stores it with F2.
+inclui() {
+  digita "$1"; tecla Return
+  tecla ctrl+a; digita "$2"; tecla Return
+  # The element list finds an item by its code when typing starts after a pause.
+  pausa 1
+  tecla Home
+  digita "$3"; tecla Return
+  digita "$4"; tecla Return
+  if [ -n "$5" ]; then digita "$5"; tecla Return; fi
+  digita "$6"; tecla Return
+  digita "$7"; tecla Return
+  digita "$8"; tecla F2
+  pausa
+}
+
+dados="$folder/Pravex2005.txt"
+inclui "A-1" 41 339030 12345678909 "CICRANO DA SILVA" 300 0103 3103
+espera "the first advance on disk" grep -q "A-1" "$dados"
+inclui "A-2" 42 339039 52998224725 "OUTRO CREDOR" "20,5" 0102 2802
+inclui "A-3" 43 339030 12345678909 "" 1000 1504 3004
+espera "the third advance on disk" grep -q "A-3" "$dados"
+tecla Escape
+pausa
+
+printf '%s\r\n' \
+  "PREFEITURA MUNICIPAL,2005,FULANO DE TAL,BELTRANO DA SILVA,,,," \
+  "A-1,41,339030,12345678909,CICRANO DA SILVA,300.00,01/03,31/03" \
+  "A-2,42,339039,52998224725,OUTRO CREDOR,20.50,01/02,28/02" \
+  "A-3,43,339030,12345678909,CICRANO DA SILVA,1000.00,15/04,30/04" >"$work/esperado"
+espera "the data file of three advances" cmp -s "$dados" "$work/esperado"
+
+kill "$programa"
+echo "the working day reached the disk as typed"
