@@ -29,6 +29,7 @@ trap cleanup EXIT
 
 fail() {
   echo "FAILED: $*"
+  [ ! -s "$work/pravex.log" ] || { echo "the program's output:"; cat "$work/pravex.log"; }
   if [ -n "${DISPLAY:-}" ]; then
     import -window root "$work/falha.png" 2>/dev/null &&
       cp "$work/falha.png" "${TMPDIR:-/tmp}/dia_de_trabalho-falha.png" &&
@@ -62,7 +63,8 @@ pids+=($!)
 gerenciador() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
 espera "the window manager" gerenciador
 
-export HOME="$work/home" XDG_RUNTIME_DIR="$work/run"
+# The program talks to the X server, whatever platform the other tests were given.
+export QT_QPA_PLATFORM=xcb HOME="$work/home" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 "$folder/pravex" >"$work/pravex.log" 2>&1 &
