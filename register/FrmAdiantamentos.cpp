@@ -6,6 +6,7 @@
 #include "Falha.h"
 #include "Foco.h"
 #include "Formatos.h"
+#include "ImpressaoRelatorio.h"
 #include "Module1.h"
 #include "Registro.h"
 #include "RegrasEntrada.h"
@@ -76,11 +77,14 @@ FrmAdiantamentos::FrmAdiantamentos(Servicos& servicos, QWidget* pai)
     CboElemEcon->addItems(ItensCatalogo());
 
     // The function keys reach the window before its controls, wherever the focus is.
-    for (const Qt::Key k : {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F5, Qt::Key_F6,
-                            Qt::Key_F7, Qt::Key_F8, Qt::Key_Escape}) {
+    for (const QKeyCombination k :
+         {QKeyCombination(Qt::Key_F1), QKeyCombination(Qt::Key_F2), QKeyCombination(Qt::Key_F3),
+          QKeyCombination(Qt::Key_F4), QKeyCombination(Qt::Key_F5), Qt::SHIFT | Qt::Key_F5,
+          QKeyCombination(Qt::Key_F6), QKeyCombination(Qt::Key_F7), QKeyCombination(Qt::Key_F8),
+          QKeyCombination(Qt::Key_Escape)}) {
         auto* atalho = new QShortcut(QKeySequence(k), this);
         atalho->setContext(Qt::WindowShortcut);
-        connect(atalho, &QShortcut::activated, this, [this, k] { teclaDeFuncao(k); });
+        connect(atalho, &QShortcut::activated, this, [this, k] { teclaDeFuncao(k.toCombined()); });
     }
 }
 
@@ -513,13 +517,15 @@ bool FrmAdiantamentos::teclaDeFuncao(int tecla)
     // The other keys press their button when it is enabled and shown.
     using Handler = void (FrmAdiantamentos::*)();
     const struct {
-        Qt::Key tecla;
+        int tecla;
         QPushButton* botao;
         Handler acao;
     } comandos[] = {
         {Qt::Key_F3, CmdAlterar, &FrmAdiantamentos::CmdAlterar_Click},
         {Qt::Key_F4, CmdExcluir, &FrmAdiantamentos::CmdExcluir_Click},
         {Qt::Key_F5, CmdImprimir, &FrmAdiantamentos::CmdImprimir_Click},
+        // The preview goes with the print button: offered exactly when printing is.
+        {(Qt::SHIFT | Qt::Key_F5).toCombined(), CmdImprimir, &FrmAdiantamentos::visualizaRelatorio},
         {Qt::Key_F6, CmdGravarArquivo, &FrmAdiantamentos::CmdGravarArquivo_Click},
         {Qt::Key_F7, CmdRestaurar, &FrmAdiantamentos::CmdRestaurar_Click},
         {Qt::Key_F8, CmdImportar, &FrmAdiantamentos::CmdImportar_Click},
@@ -1000,7 +1006,15 @@ void FrmAdiantamentos::CmdExcluir_Click()
 
 // ---- printed report (F5)
 
-void FrmAdiantamentos::CmdImprimir_Click() {}
+void FrmAdiantamentos::CmdImprimir_Click()
+{
+    ImprimeRelatorio(cabecalho(), modelo_.todas(), servicos_);
+}
+
+void FrmAdiantamentos::visualizaRelatorio()
+{
+    VisualizaRelatorio(cabecalho(), modelo_.todas(), servicos_);
+}
 
 // ---- submission file for the audit court (F6)
 

@@ -62,6 +62,8 @@ public:
     void LvwAdiantamentos_ColumnClick(int titulo);
     void PreencheCPF();
     void CmdImprimir_Click();
+    // Shift+F5: the report of F5 in the print preview.
+    void visualizaRelatorio();
     void CmdGravarArquivo_Click();
     void CmdRestaurar_Click();
     void CmdImportar_Click();

@@ -341,3 +341,44 @@ TEST_F(JanelaCampos, UmDiaDeTrabalhoPeloTeclado)
                          "A-3,43,339030,12345678909,CICRANO DA SILVA,1000.00,15/04,30/04\r\n"));
     EXPECT_FALSE(QFile::exists(arquivo(u"2006"_s)));
 }
+
+TEST_F(JanelaComRegistro, F5ImprimeAListaNaOrdemMostradaEShiftF5AVisualiza)
+{
+    // By value, from the largest: the list's order, not the data file's.
+    janela->LvwAdiantamentos_ColumnClick(6);
+    janela->LvwAdiantamentos_ColumnClick(6);
+    ASSERT_EQ(coluna(Coluna::Processo), (QStringList{u"P3"_s, u"P2"_s, u"P1"_s}));
+    lista()->setFocus();
+    tecla(Qt::Key_F5);
+    ASSERT_EQ(servicos.impressao.impressos().size(), 1);
+    const QList<LinhaImpressa>& l = servicos.impressao.impressos()[0].value(0).linhas;
+    ASSERT_EQ(l.size(), 7 + 3 + 2);
+    EXPECT_EQ(l[2].itens.value(0).texto, u"ÓRGÃO/ENTIDADE: PREFEITURA MUNICIPAL"_s);
+    QStringList detalhes;
+    for (int i = 7; i < 10; ++i)
+        detalhes.append(l[i].itens.value(0).texto.trimmed());
+    EXPECT_EQ(detalhes,
+              (QStringList{u"P3                          30 339030   12345678909  CICRANO DA SILVA"
+                           u"                             1.234,56 05/01 a 06/01"_s,
+                           u"P2                          20 339039   52998224725  OUTRO CREDOR"
+                           u"                                    10,00 01/02 a 28/02"_s,
+                           u"P1                          10 339030   12345678909  CICRANO DA SILVA"
+                           u"                                 9,00 01/03 a 31/03"_s}));
+    EXPECT_EQ(l.last().itens.value(1), (ItemImpresso{67, u"Responsável: BELTRANO DA SILVA"_s}));
+    EXPECT_EQ(servicos.mensagens.textos().last(), u"Aguarde o final da impressão..."_s);
+    EXPECT_TRUE(servicos.impressao.visualizados().isEmpty());
+
+    const qsizetype caixas = servicos.mensagens.caixas().size();
+    tecla(Qt::Key_F5, Qt::ShiftModifier);
+    ASSERT_EQ(servicos.impressao.visualizados().size(), 1);
+    EXPECT_EQ(servicos.impressao.visualizados()[0], servicos.impressao.impressos()[0]);
+    EXPECT_EQ(servicos.mensagens.caixas().size(), caixas);
+
+    // While an advance is typed neither key prints.
+    tecla(Qt::Key_F2);
+    ASSERT_EQ(Module1::Operacao, u"I"_s);
+    tecla(Qt::Key_F5);
+    tecla(Qt::Key_F5, Qt::ShiftModifier);
+    EXPECT_EQ(servicos.impressao.impressos().size(), 1);
+    EXPECT_EQ(servicos.impressao.visualizados().size(), 1);
+}
