@@ -22,7 +22,7 @@ work="$(mktemp -d)"
 pids=()
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
+  { wait; } 2>/dev/null || true
   rm -rf -- "$work"
 }
 trap cleanup EXIT
