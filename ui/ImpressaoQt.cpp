@@ -6,6 +6,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -31,6 +32,11 @@ std::optional<Falha> ImpressaoQt::visualiza(const QList<PaginaImpressa>& paginas
 
     QPrintPreviewDialog janela(&impressora, QApplication::activeWindow());
     janela.setWindowTitle(u"Pravex"_s);
+    // Big enough to read a page of 120 columns without zooming first.
+    if (const QScreen* tela = janela.screen()) {
+        const QRect livre = tela->availableGeometry();
+        janela.resize(livre.width() * 4 / 5, livre.height() * 9 / 10);
+    }
     // Called for the preview and again when the user prints from it; the failure kept is the
     // last drawing's.
     std::optional<Falha> falha;

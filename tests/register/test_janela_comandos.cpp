@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QHeaderView>
+#include <QProcess>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -381,4 +382,28 @@ TEST_F(JanelaComRegistro, F5ImprimeAListaNaOrdemMostradaEShiftF5AVisualiza)
     tecla(Qt::Key_F5, Qt::ShiftModifier);
     EXPECT_EQ(servicos.impressao.impressos().size(), 1);
     EXPECT_EQ(servicos.impressao.visualizados().size(), 1);
+}
+
+TEST_F(JanelaComRegistro, F5DesenhaOsRegistrosNumPdfLegivel)
+{
+    servicos.impressao.arquivoPdf = pasta.arquivo(u"relatorio.pdf"_s);
+    lista()->setFocus();
+    tecla(Qt::Key_F5);
+    QProcess texto;
+    texto.start(u"pdftotext"_s,
+                {u"-layout"_s, u"-fixed"_s, u"4.5"_s, u"-x"_s, u"10"_s, u"-y"_s, u"0"_s, u"-W"_s,
+                 u"585"_s, u"-H"_s, u"842"_s, servicos.impressao.arquivoPdf, u"-"_s});
+    ASSERT_TRUE(texto.waitForFinished(30000));
+    const QStringList linhas = QString::fromUtf8(texto.readAllStandardOutput()).split(u'\n');
+    ASSERT_GE(linhas.size(), 12);
+    EXPECT_EQ(linhas.mid(7, 3),
+              (QStringList{u"P1                          10 339030   12345678909  CICRANO DA SILVA"
+                           u"                                 9,00 01/03 a 31/03"_s,
+                           u"P2                          20 339039   52998224725  OUTRO CREDOR"
+                           u"                                    10,00 01/02 a 28/02"_s,
+                           u"P3                          30 339030   12345678909  CICRANO DA SILVA"
+                           u"                             1.234,56 05/01 a 06/01"_s}));
+    EXPECT_EQ(linhas[11], u"Elaborador: FULANO DE TAL"_s.leftJustified(66) +
+                              u"Responsável: BELTRANO DA SILVA"_s);
+    EXPECT_EQ(servicos.mensagens.textos().last(), u"Aguarde o final da impressão..."_s);
 }
