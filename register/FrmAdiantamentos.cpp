@@ -254,6 +254,9 @@ void FrmAdiantamentos::montaJanela()
     CmdVoltar = botao(u"CmdVoltar"_s, u"Esc - &Voltar"_s, central);
     CmdExcluir = botao(u"CmdExcluir"_s, u"F4 - E&xcluir"_s, central);
     CmdImprimir = botao(u"CmdImprimir"_s, u"F5 - &Imprimir"_s, central);
+    // The preview has no button of its own: the key is told where the print command is.
+    CmdImprimir->setToolTip(
+        u"Shift+F5: visualizar o relatório antes de imprimir ou gravá-lo em PDF."_s);
     CmdGravarArquivo =
         botao(u"CmdGravarArquivo"_s, u"F6 - Gravar arquivo para entrega ao ORVAL"_s, central);
     CmdRestaurar = botao(u"CmdRestaurar"_s, u"F7 - &Restaurar"_s, central);
