@@ -1,5 +1,6 @@
 #include "FrmAdiantamentos.h"
 
+#include "ArquivoEnvio.h"
 #include "Caminhos.h"
 #include "Catalogo.h"
 #include "ComportamentoCampo.h"
@@ -12,6 +13,7 @@
 #include "RegrasEntrada.h"
 #include "Servicos.h"
 #include "Verificacao.h"
+#include "frmGrava.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -1021,7 +1023,82 @@ void FrmAdiantamentos::visualizaRelatorio()
 
 // ---- submission file for the audit court (F6)
 
-void FrmAdiantamentos::CmdGravarArquivo_Click() {}
+namespace
+{
+
+// The waiting panel's bar follows the coding pass, a step a line.
+class AndamentoNaJanela final : public AndamentoEnvio
+{
+public:
+    explicit AndamentoNaJanela(FrmAdiantamentos& janela) : janela_(janela) {}
+
+    void linhasContadas(int total) override
+    {
+        janela_.progresso(1, total + 1, 1);
+        valor_ = 1;
+        janela_.aguarde(u"Codificando, aguarde..."_s);
+    }
+    void proximaLinha() override { janela_.avancaProgresso(++valor_); }
+
+private:
+    FrmAdiantamentos& janela_;
+    int valor_ = 1;
+};
+
+} // namespace
+
+void FrmAdiantamentos::CmdGravarArquivo_Click()
+{
+    if (bloqueado_)
+        return;
+    const Cabecalho c = cabecalho();
+    std::optional<Recusa> recusa = ChecaCabecalho(c);
+    if (!recusa)
+        recusa = ChecaNomeCredor(TxtNomeResponsavel->text());
+    if (recusa) {
+        servicos_.mensagens.mostra(recusa->texto, recusa->icone, Botoes::Ok, recusa->titulo);
+        foca(recusa->foco);
+        return;
+    }
+    const auto mostra = [this](const MensagemEnvio& m) {
+        servicos_.mensagens.mostra(m.texto, m.icone, Botoes::Ok, m.titulo);
+    };
+    const QString envio = CaminhoArquivoEnvio(c.exercicio);
+    std::optional<Falha> falha;
+    {
+        // The panel lets events through: no other command may start meanwhile.
+        bloqueado_ = true;
+        const auto termina = [this] {
+            servicos_.atividade.ocupado(false);
+            fimAguarde();
+            bloqueado_ = false;
+        };
+        servicos_.atividade.ocupado(true);
+        aguarde(u"Lendo arquivo, aguarde..."_s);
+        AndamentoNaJanela andamento(*this);
+        try {
+            falha = GravaArquivoEnvio(CaminhoArquivoExercicio(c.exercicio), envio, andamento);
+        } catch (...) {
+            termina();
+            throw;
+        }
+        termina();
+    }
+    if (falha) {
+        mostra(MensagemFalhaEnvio(*falha));
+        return;
+    }
+    if (QFileInfo(envio).size() == 0) {
+        mostra(MensagemEnvioVazio());
+        return;
+    }
+    try {
+        Module1::ModoGrava = u"T"_s;
+        frmGrava::Mostra(*this, *this, servicos_);
+    } catch (const Falha& f) {
+        mostra(MensagemFalhaEnvio(f));
+    }
+}
 
 // ---- restore from backup (F7)
 

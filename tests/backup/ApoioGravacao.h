@@ -1,0 +1,107 @@
+#pragma once
+
+#include "JanelaTeste.h"
+#include "ListasArquivos.h"
+#include "frmGrava.h"
+
+#include <QDir>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+// The data file of the exercise the window tests open: a header and two advances.
+inline const QByteArray Cabecalho2005 =
+    "PREFEITURA MUNICIPAL,2005,FULANO DE TAL,BELTRANO DA SILVA,,,,\r\n";
+inline const QByteArray Linha1 = "P1,10,339030,12345678909,CICRANO DA SILVA,9.00,01/03,31/03\r\n";
+inline const QByteArray Linha2 = "P2,20,339039,52998224725,OUTRO CREDOR,10.00,01/02,28/02\r\n";
+inline const QByteArray Dados2005 = Cabecalho2005 + Linha1 + Linha2;
+
+// The files and folders directly in a folder, hidden ones included, in name order.
+inline QStringList Conteudo(const QString& pasta)
+{
+    return QDir(pasta).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                 QDir::Name);
+}
+
+// Runs `acao` on the modal dialog of type T as soon as it is up, from inside its own event loop;
+// `acao` is expected to close it. Gives up after 5 s.
+template <typename T> void QuandoAbrir(std::function<void(T&)> acao)
+{
+    auto* espera = new QTimer(qApp);
+    auto restantes = std::make_shared<int>(1000);
+    QObject::connect(espera, &QTimer::timeout, espera, [espera, restantes, acao = std::move(acao)] {
+        auto* dialogo = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (dialogo == nullptr && --*restantes > 0)
+            return;
+        espera->stop();
+        espera->deleteLater();
+        if (dialogo != nullptr)
+            acao(*dialogo);
+        else
+            ADD_FAILURE() << "no dialog opened";
+    });
+    espera->start(5);
+}
+
+// The main window with the exercise 2005 open from its data file, the usual drives (a:, c: at
+// the program folder, d:, e: failing) and an empty folder "destino" in the program folder.
+class JanelaGravacao : public JanelaTeste
+{
+protected:
+    void SetUp() override
+    {
+        JanelaTeste::SetUp();
+        servicos.unidades = UnidadesRoteiro::Padrao(pasta.caminho());
+        Module1::ModoGrava.clear();
+        ASSERT_TRUE(QDir(pasta.caminho()).mkdir(QStringLiteral("destino")));
+        pasta.escreve(NomeArquivoExercicio(QStringLiteral("2005")), Dados2005);
+        iniciaExercicio(QStringLiteral("2005"));
+        ASSERT_EQ(janela->lista().linhas(), 2);
+    }
+
+    // The write/restore dialog open over the main window, if any.
+    frmGrava* grava() const { return janela->findChild<frmGrava*>(); }
+    bool gravaFechado() const
+    {
+        return QTest::qWaitFor([this] { return grava() == nullptr; }, 2000);
+    }
+
+    template <typename T = QWidget> static T* em(const QWidget& dialogo, const char* nome)
+    {
+        T* achado = dialogo.findChild<T*>(QString::fromLatin1(nome));
+        EXPECT_NE(achado, nullptr) << nome;
+        return achado;
+    }
+    static void clica(const QWidget& dialogo, const char* botao)
+    {
+        QTest::mouseClick(em(dialogo, botao), Qt::LeftButton);
+    }
+    // Opens a folder of the folder list by Enter, as the operator does.
+    static void abrePasta(const QWidget& dialogo, const QString& nome)
+    {
+        auto* lista = em<QListWidget>(dialogo, "dirDiretorio");
+        for (int i = 0; i < lista->count(); ++i) {
+            if (lista->item(i)->text().trimmed() == nome) {
+                lista->setFocus();
+                lista->setCurrentRow(i);
+                QTest::keyClick(lista, Qt::Key_Return);
+                return;
+            }
+        }
+        ADD_FAILURE() << "no folder " << nome.toStdString();
+    }
+    static QString pastaEscolhida(const QWidget& dialogo)
+    {
+        return em<ListaPastas>(dialogo, "dirDiretorio")->caminho();
+    }
+
+    // The boxes shown since `desde` boxes had been shown.
+    QList<CaixaMostrada> caixasDesde(qsizetype desde) const
+    {
+        return servicos.mensagens.caixas().mid(desde);
+    }
+    qsizetype caixas() const { return servicos.mensagens.caixas().size(); }
+};
