@@ -14,8 +14,11 @@
 #include "Servicos.h"
 #include "Verificacao.h"
 #include "frmGrava.h"
+#include "frmRestaurarCopiaSeguranca.h"
+#include "frmSair.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
@@ -1102,7 +1105,13 @@ void FrmAdiantamentos::CmdGravarArquivo_Click()
 
 // ---- restore from backup (F7)
 
-void FrmAdiantamentos::CmdRestaurar_Click() {}
+void FrmAdiantamentos::CmdRestaurar_Click()
+{
+    frmRestaurarCopiaSeguranca dialogo(*this, *this, servicos_);
+    if (dialogo.exec() == frmGrava::Encerrado)
+        return;
+    LvwAdiantamentos_Click();
+}
 
 // ---- import (F8)
 
@@ -1110,4 +1119,40 @@ void FrmAdiantamentos::CmdImportar_Click() {}
 
 // ---- exit (Esc)
 
-void FrmAdiantamentos::CmdSair_Click() {}
+void FrmAdiantamentos::CmdSair_Click()
+{
+    // A verification or a submission run lets events through with the register half replaced:
+    // nothing may be written or ended from inside it.
+    if (bloqueado_)
+        return;
+    const bool semRegistro = (TxtExercicio->text() + TxtOrgao->text()).trimmed().isEmpty() &&
+                             modelo_.linhas() == 0 && !CmdAlterar->isEnabled();
+    if (!CmdIncluir->isEnabled() || semRegistro) {
+        servicos_.encerramento.encerra();
+        return;
+    }
+    if (!Module1::PendenteGravar.isEmpty()) {
+        if (!GravaArquivo(*this, servicos_.mensagens))
+            return;
+        Module1::PendenteGravar.clear();
+    }
+    if (modelo_.linhas() == 0) {
+        servicos_.encerramento.encerra();
+        return;
+    }
+    if (frmSair_.isNull())
+        frmSair_ = new frmSair(*this, *this, servicos_);
+    frmSair_->show();
+    frmSair_->raise();
+    frmSair_->activateWindow();
+}
+
+void FrmAdiantamentos::closeEvent(QCloseEvent* evento)
+{
+    CmdSair_Click();
+    // The program ends only where the exit command or its dialog end it.
+    if (Module1::PodeDescarregar)
+        evento->accept();
+    else
+        evento->ignore();
+}

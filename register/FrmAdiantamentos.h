@@ -5,6 +5,7 @@
 #include "PainelVerificacao.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class QComboBox;
 class QFrame;
@@ -16,6 +17,7 @@ class QPushButton;
 class QTreeView;
 struct Servicos;
 enum class Campo;
+class frmSair;
 
 // The program's main window: the register of the open exercise, its header, its list and the
 // entry area, with the commands that start an exercise and include, change and delete advances.
@@ -75,6 +77,8 @@ public:
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
     void showEvent(QShowEvent* evento) override;
+    // The frame, Alt+F4 or the desktop asking the window to close: the exit command decides.
+    void closeEvent(QCloseEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
 
 private:
@@ -96,6 +100,7 @@ private:
     ModeloAdiantamentos modelo_;
     bool mostrada_ = false;
     bool bloqueado_ = false; // a verification runs and lets events through
+    QPointer<frmSair> frmSair_;
 
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;

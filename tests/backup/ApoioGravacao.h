@@ -26,6 +26,16 @@ inline QStringList Conteudo(const QString& pasta)
                                  QDir::Name);
 }
 
+// Gives a shown window the keyboard, as the operator's click on it does; its access keys work from
+// then on. A window must be exposed before it can be activated.
+inline bool Ativa(QWidget& janela)
+{
+    if (!QTest::qWaitForWindowExposed(&janela))
+        return false;
+    janela.activateWindow();
+    return QTest::qWaitFor([&janela] { return QApplication::activeWindow() == &janela; }, 2000);
+}
+
 // Runs `acao` on the modal dialog of type T as soon as it is up, from inside its own event loop;
 // `acao` is expected to close it. Gives up after 5 s.
 template <typename T> void QuandoAbrir(std::function<void(T&)> acao)
