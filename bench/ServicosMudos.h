@@ -1,0 +1,96 @@
+#pragma once
+
+#include "FormRegistro.h"
+#include "ModeloAdiantamentos.h"
+#include "PainelVerificacao.h"
+#include "Servicos.h"
+
+#include <QStringList>
+
+// Services that show nothing: a measured operation must not stop at a box, and every box it
+// would have shown is kept so that the run can tell a wrong path from a slow one.
+class MensagensMudas final : public Mensagens
+{
+public:
+    Resposta mostra(const QString& texto, Icone, Botoes botoes, const QString&) override
+    {
+        mostradas.append(texto);
+        return botoes == Botoes::SimNao ? Resposta::Nao : Resposta::Ok;
+    }
+    void bipe() override {}
+
+    QStringList mostradas;
+};
+
+class AtividadeMuda final : public Atividade
+{
+public:
+    void ocupado(bool) override {}
+    void processaEventos() override {}
+};
+
+class UnidadesMudas final : public Unidades
+{
+public:
+    QList<Unidade> lista() override { return {}; }
+    std::optional<Falha> verifica(const Unidade&) override { return std::nullopt; }
+};
+
+class AjudaMuda final : public Ajuda
+{
+public:
+    void abre(const QString&) override {}
+};
+
+class EncerramentoMudo final : public Encerramento
+{
+public:
+    void encerra() override {}
+};
+
+class ImpressaoMuda final : public Impressao
+{
+public:
+    std::optional<Falha> imprime(const QList<PaginaImpressa>&) override { return std::nullopt; }
+    std::optional<Falha> visualiza(const QList<PaginaImpressa>&) override { return std::nullopt; }
+};
+
+struct ServicosMudos {
+    MensagensMudas mensagens;
+    AtividadeMuda atividade;
+    UnidadesMudas unidades;
+    AjudaMuda ajuda;
+    EncerramentoMudo encerramento;
+    ImpressaoMuda impressao;
+
+    Servicos servicos() { return {mensagens, atividade, unidades, ajuda, encerramento, impressao}; }
+};
+
+// The window surface the register routines need, around the real list model.
+class FormMudo final : public FormRegistro
+{
+public:
+    Cabecalho cabecalho() const override { return cab; }
+    void defineCabecalho(const Cabecalho& c) override { cab = c; }
+    ModeloAdiantamentos& lista() override { return modelo; }
+    void focaCabecalho(CampoCabecalho) override {}
+    void progresso(int, int, int) override {}
+    void aguarde(const QString&) override {}
+    void fimAguarde() override {}
+    QString nomeCredor() const override { return credor; }
+    void selecionaLinha(int) override {}
+    void habilitaRegistro() override {}
+    void limpaExercicio() override {}
+
+    Cabecalho cab;
+    ModeloAdiantamentos modelo;
+    QString credor;
+};
+
+class PainelMudo final : public PainelVerificacao
+{
+public:
+    void mostraProgresso(int, int, int) override {}
+    void avancaProgresso(int) override {}
+    void bloqueiaComandos(bool) override {}
+};
