@@ -4,6 +4,8 @@
 #include "ModeloAdiantamentos.h"
 #include "Validacao.h"
 
+#include <QSet>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace
@@ -136,10 +138,15 @@ QString ProximaNotaEmpenho(const QString& notaEmpenho)
 
 QStringList CPFsDaLista(const ModeloAdiantamentos& lista)
 {
+    // A set beside the list: searching the list itself for every row grows with rows times
+    // creditors, seconds on a full register.
     QStringList cpfs;
+    QSet<QString> vistos;
     for (const Adiantamento& a : lista.todas()) {
-        if (!cpfs.contains(a.cpf))
+        if (!vistos.contains(a.cpf)) {
+            vistos.insert(a.cpf);
             cpfs.append(a.cpf);
+        }
     }
     return cpfs;
 }
