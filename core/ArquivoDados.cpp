@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
 
 using namespace Qt::Literals::StringLiterals;
@@ -22,13 +23,6 @@ constexpr int TipoIncompativel = 13;
 bool fimDeCampo(int c)
 {
     return c < 0 || c == ',' || c == '\r' || c == '\n';
-}
-
-void acrescentaLimitado(QByteArray& bytes, int c)
-{
-    if (bytes.size() >= TamanhoMaximoLinha)
-        throw Falha::numerada(Falha::ErroAcessoCaminho);
-    bytes.append(static_cast<char>(c));
 }
 
 Falha foraDoLayout()
@@ -47,22 +41,44 @@ QString LeitorRegistros::campo()
 {
     while (bytes_.espia() == ' ' || bytes_.espia() == '\t')
         bytes_.proximo();
-    QByteArray bytes;
-    if (bytes_.espia() == '"') {
+    const bool entreAspas = bytes_.espia() == '"';
+    if (entreAspas)
         bytes_.proximo();
-        for (int c = bytes_.espia(); c >= 0 && c != '"' && c != '\r' && c != '\n';
-             c = bytes_.espia())
-            acrescentaLimitado(bytes, bytes_.proximo());
+    const auto fimDoTexto = [entreAspas](char c) {
+        if (c == '\r' || c == '\n')
+            return true;
+        return entreAspas ? c == '"' : c == ',';
+    };
+
+    // The field's bytes are decoded straight from the read buffer; they are gathered in a copy
+    // only when the field crosses the end of the buffer.
+    std::optional<QString> texto;
+    QByteArray partido;
+    for (;;) {
+        const QByteArrayView disponiveis = bytes_.disponiveis();
+        const qsizetype n =
+            std::find_if(disponiveis.begin(), disponiveis.end(), fimDoTexto) - disponiveis.begin();
+        if (partido.size() + n > TamanhoMaximoLinha)
+            throw Falha::numerada(Falha::ErroAcessoCaminho);
+        if (n < disponiveis.size() && partido.isEmpty()) {
+            texto = Win1252::decodificaEstrito(disponiveis.first(n));
+            bytes_.avanca(n);
+            break;
+        }
+        partido.append(disponiveis.first(n));
+        bytes_.avanca(n);
+        if (n < disponiveis.size() || disponiveis.isEmpty()) {
+            texto = Win1252::decodificaEstrito(partido);
+            break;
+        }
+    }
+    if (entreAspas) {
         if (bytes_.espia() == '"')
             bytes_.proximo();
         // What follows the closing quote up to the separator is not part of the field.
         while (!fimDeCampo(bytes_.espia()))
             bytes_.proximo();
-    } else {
-        while (!fimDeCampo(bytes_.espia()))
-            acrescentaLimitado(bytes, bytes_.proximo());
     }
-    const std::optional<QString> texto = Win1252::decodificaEstrito(bytes);
     if (!texto)
         throw foraDoLayout();
     return *texto;
@@ -148,45 +164,71 @@ ConteudoExercicio LeArquivoExercicio(const QString& caminho)
 namespace
 {
 
-QByteArray codificaCampo(const QString& texto)
+// Appends a field's bytes to the line being built, in one pass over its characters. Raises
+// failure 5, with nothing appended, when a character cannot be carried: outside Windows-1252,
+// or a separator that would cut the field (comma, line end).
+void acrescentaCampo(QByteArray& saida, QStringView texto)
 {
-    const std::optional<QByteArray> bytes = Win1252::codifica(texto);
-    const bool separador = texto.contains(u',') || texto.contains(u'\r') || texto.contains(u'\n');
-    if (!bytes || separador) {
-        throw Falha{Falha::ArgumentoInvalido,
-                    u"O texto \""_s + texto +
-                        u"\" contém caractere que não pode ser gravado no arquivo."_s};
+    const qsizetype inicio = saida.size();
+    saida.resize(inicio + texto.size());
+    char* destino = saida.data() + inicio;
+    for (const QChar c : texto) {
+        const int b = Win1252::byteDe(c.unicode());
+        if (b < 0 || b == ',' || b == '\r' || b == '\n') {
+            saida.truncate(inicio);
+            throw Falha{Falha::ArgumentoInvalido,
+                        u"O texto \""_s + texto.toString() +
+                            u"\" contém caractere que não pode ser gravado no arquivo."_s};
+        }
+        *destino++ = static_cast<char>(b);
     }
-    return *bytes;
 }
 
-QByteArray linha(std::initializer_list<QString> campos)
+void acrescentaLinha(QByteArray& saida, std::initializer_list<QStringView> campos)
 {
-    QByteArray saida;
-    bool primeiro = true;
-    for (const QString& campo : campos) {
-        if (!primeiro)
-            saida.append(',');
-        saida.append(codificaCampo(campo));
-        primeiro = false;
+    const qsizetype inicio = saida.size();
+    try {
+        bool primeiro = true;
+        for (const QStringView campo : campos) {
+            if (!primeiro)
+                saida.append(',');
+            acrescentaCampo(saida, campo);
+            primeiro = false;
+        }
+    } catch (const Falha&) {
+        saida.truncate(inicio);
+        throw;
     }
     saida.append("\r\n");
-    return saida;
 }
 
 } // namespace
 
+void AcrescentaLinhaCabecalho(QByteArray& saida, const Cabecalho& c)
+{
+    acrescentaLinha(saida, {c.orgao, c.exercicio, c.elaborador, c.responsavel, {}, {}, {}, {}});
+}
+
+void AcrescentaLinhaAdiantamento(QByteArray& saida, const Adiantamento& a)
+{
+    const QStringView codigo =
+        a.elemento > 0 ? CodigoElemento(ItensCatalogo()[a.elemento]) : QStringView();
+    acrescentaLinha(saida, {a.processo, a.notaEmpenho, codigo, a.cpf, a.nome,
+                            FormataValorArquivo(a.valor), a.periodoInicial, a.periodoFinal});
+}
+
 QByteArray LinhaCabecalho(const Cabecalho& c)
 {
-    return linha({c.orgao, c.exercicio, c.elaborador, c.responsavel, {}, {}, {}, {}});
+    QByteArray linha;
+    AcrescentaLinhaCabecalho(linha, c);
+    return linha;
 }
 
 QByteArray LinhaAdiantamento(const Adiantamento& a)
 {
-    const QString codigo =
-        a.elemento > 0 ? CodigoElemento(ItensCatalogo()[a.elemento]).toString() : QString();
-    return linha({a.processo, a.notaEmpenho, codigo, a.cpf, a.nome, FormataValorArquivo(a.valor),
-                  a.periodoInicial, a.periodoFinal});
+    QByteArray linha;
+    AcrescentaLinhaAdiantamento(linha, a);
+    return linha;
 }
 
 namespace
@@ -218,7 +260,7 @@ std::optional<Falha> EscreveArquivoExercicio(const QString& caminho, const Cabec
 
     constexpr qsizetype Bloco = 64 * 1024;
     QByteArray buffer;
-    buffer.reserve(Bloco + 512);
+    buffer.reserve(Bloco + 4096);
     const auto descarrega = [&]() -> bool {
         errno = 0;
         const qint64 escritos = arquivo.write(buffer);
@@ -232,9 +274,9 @@ std::optional<Falha> EscreveArquivoExercicio(const QString& caminho, const Cabec
     };
 
     try {
-        buffer.append(LinhaCabecalho(cabecalho));
+        AcrescentaLinhaCabecalho(buffer, cabecalho);
         for (const Adiantamento& a : linhas) {
-            buffer.append(LinhaAdiantamento(a));
+            AcrescentaLinhaAdiantamento(buffer, a);
             if (buffer.size() >= Bloco && !descarrega())
                 return falhaDeGravacao(arquivo, errno);
         }

@@ -55,6 +55,9 @@ ConteudoExercicio LeArquivoExercicio(const QString& caminho);
 // field holds a character the file cannot carry (outside Windows-1252, a comma, a line end).
 QByteArray LinhaCabecalho(const Cabecalho& cabecalho);
 QByteArray LinhaAdiantamento(const Adiantamento& a);
+// The same lines appended to `saida`; on failure 5 nothing of the line is left there.
+void AcrescentaLinhaCabecalho(QByteArray& saida, const Cabecalho& cabecalho);
+void AcrescentaLinhaAdiantamento(QByteArray& saida, const Adiantamento& a);
 
 // Writes the data file whole into a new file beside the old one and puts it in place only when
 // complete, so that on any failure the previous file stays as it was.

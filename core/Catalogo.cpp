@@ -2,6 +2,9 @@
 
 #include <QStringList>
 
+#include <algorithm>
+#include <vector>
+
 using namespace Qt::Literals::StringLiterals;
 
 const QStringList& ItensCatalogo()
@@ -97,14 +100,57 @@ const QStringList& ItensCatalogo()
     return itens;
 }
 
+namespace
+{
+
+// A code of six digits as a number; -1 for any other text.
+int NumeroCodigo(QStringView codigo)
+{
+    if (codigo.size() != 6)
+        return -1;
+    int numero = 0;
+    for (const QChar c : codigo) {
+        if (c < u'0' || c > u'9')
+            return -1;
+        numero = numero * 10 + (c.unicode() - u'0');
+    }
+    return numero;
+}
+
+struct CodigoIndice {
+    int codigo;
+    int indice;
+    bool operator<(const CodigoIndice& outro) const
+    {
+        return codigo < outro.codigo || (codigo == outro.codigo && indice < outro.indice);
+    }
+};
+
+} // namespace
+
 int IndiceElemento(QStringView codigo)
 {
-    const QStringList& itens = ItensCatalogo();
-    for (int i = 0; i < itens.size(); ++i) {
-        if (QStringView(itens[i]).left(6) == codigo)
-            return i;
-    }
-    return -1;
+    // Every file line names its element: the items' codes are kept sorted as numbers, so that
+    // a lookup is a few comparisons, not a comparison of texts with each of the 85 items.
+    static const std::vector<CodigoIndice> codigos = [] {
+        std::vector<CodigoIndice> v;
+        const QStringList& itens = ItensCatalogo();
+        for (int i = 0; i < itens.size(); ++i) {
+            const int numero = NumeroCodigo(CodigoElemento(itens[i]));
+            Q_ASSERT(numero >= 0 || itens[i].isEmpty());
+            if (numero >= 0)
+                v.push_back({numero, i});
+        }
+        std::sort(v.begin(), v.end());
+        return v;
+    }();
+    if (codigo.isEmpty())
+        return 0; // the empty item 0
+    const int numero = NumeroCodigo(codigo);
+    if (numero < 0)
+        return -1;
+    const auto achado = std::lower_bound(codigos.begin(), codigos.end(), CodigoIndice{numero, -1});
+    return achado != codigos.end() && achado->codigo == numero ? achado->indice : -1;
 }
 
 QStringView CodigoElemento(QStringView item)

@@ -46,17 +46,59 @@ bool LeitorBytes::linha(QByteArray& saida)
     }
 }
 
-void PercorreLinhas(const QString& caminho,
-                    const std::function<bool(const QByteArray& linha)>& cadaLinha)
+namespace
+{
+
+QFile& AbreParaLer(QFile& arquivo)
 {
     // A folder opens for reading on this platform and then reads as nothing: refuse it first.
-    if (QFileInfo(caminho).isDir())
+    if (QFileInfo(arquivo.fileName()).isDir())
         throw Falha::numerada(Falha::ErroAcessoCaminho);
-    QFile arquivo(caminho);
     errno = 0;
     if (!arquivo.open(QIODevice::ReadOnly))
         throw Falha::deArquivo(arquivo, errno);
-    LeitorBytes leitor(arquivo);
+    return arquivo;
+}
+
+} // namespace
+
+qint64 ContaLinhasArquivo(const QString& caminho)
+{
+    QFile arquivo(caminho);
+    LeitorBytes leitor(AbreParaLer(arquivo));
+    qint64 linhas = 0;
+    bool pendente = false;   // bytes after the last line end: one more line
+    bool depoisDeCr = false; // a line feed that follows belongs to that line end
+    for (QByteArrayView bloco = leitor.disponiveis(); !bloco.isEmpty();
+         bloco = leitor.disponiveis()) {
+        qsizetype i = 0;
+        if (depoisDeCr && bloco.front() == '\n')
+            i = 1;
+        depoisDeCr = false;
+        while (i < bloco.size()) {
+            const qsizetype cr = bloco.indexOf('\r', i);
+            if (cr < 0) {
+                pendente = true;
+                break;
+            }
+            ++linhas;
+            pendente = false;
+            i = cr + 1;
+            if (i == bloco.size())
+                depoisDeCr = true;
+            else if (bloco[i] == '\n')
+                ++i;
+        }
+        leitor.avanca(bloco.size());
+    }
+    return pendente ? linhas + 1 : linhas;
+}
+
+void PercorreLinhas(const QString& caminho,
+                    const std::function<bool(const QByteArray& linha)>& cadaLinha)
+{
+    QFile arquivo(caminho);
+    LeitorBytes leitor(AbreParaLer(arquivo));
     QByteArray linha;
     while (leitor.linha(linha)) {
         if (!cadaLinha(linha))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QIODevice>
 #include <QString>
 
@@ -28,6 +29,17 @@ public:
     }
     bool fim() { return espia() < 0; }
 
+    // The bytes in the buffer not yet taken, refilled when none are left; empty at the end of
+    // the device. The view holds until the next byte is asked for past its end.
+    QByteArrayView disponiveis()
+    {
+        if (pos_ == buffer_.size() && !enche())
+            return {};
+        return QByteArrayView(buffer_).sliced(pos_);
+    }
+    // Takes `n` of the bytes `disponiveis` showed.
+    void avanca(qsizetype n) { pos_ += n; }
+
     // Reads a line that ends at CR, optionally followed by LF; a lone LF is part of the line.
     // The terminator is not kept. Returns false at the end of the device (no line read).
     bool linha(QByteArray& saida);
@@ -45,3 +57,7 @@ private:
 // of a path that is a folder or cannot be opened, and of a failed read.
 void PercorreLinhas(const QString& caminho,
                     const std::function<bool(const QByteArray& linha)>& cadaLinha);
+
+// The number of lines `PercorreLinhas` would hand over, counted without copying them. Raises the
+// same failures.
+qint64 ContaLinhasArquivo(const QString& caminho);

@@ -57,10 +57,7 @@ bool GravaArquivo(FormRegistro& form, Mensagens& mensagens)
 int ContaLinhas(const QString& caminho)
 {
     Module1::TotalLinhas = 0;
-    PercorreLinhas(caminho, [](const QByteArray&) {
-        ++Module1::TotalLinhas;
-        return true;
-    });
+    Module1::TotalLinhas = ContaLinhasArquivo(caminho);
     return Module1::TotalLinhas;
 }
 

@@ -45,6 +45,11 @@ int paraByte(char16_t c)
 namespace Win1252
 {
 
+int byteFaixa80(char16_t c)
+{
+    return paraByte(c);
+}
+
 QString decodifica(QByteArrayView bytes)
 {
     QString texto(bytes.size(), Qt::Uninitialized);

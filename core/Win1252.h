@@ -19,6 +19,16 @@ std::optional<QString> decodificaEstrito(QByteArrayView bytes);
 // Encodes text; nothing when a character has no byte in the code page (it is never replaced).
 std::optional<QByteArray> codifica(QStringView texto);
 
+// The byte of one character; -1 when the code page has none.
+int byteFaixa80(char16_t c);
+inline int byteDe(char16_t c)
+{
+    // Most text is ASCII and Latin-1, which map to themselves.
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    return byteFaixa80(c);
+}
+
 // Whether every character of the text has a byte in the code page.
 bool representavel(QStringView texto);
 

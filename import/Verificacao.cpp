@@ -16,13 +16,14 @@ RecusaLinha RecusaDeFalha(const Falha& falha, const VarianteVerificacao& variant
     const int linha = Module1::TotalLinhas;
     if (variante.erroInesperado == FormaErroInesperado::Descricao)
         return RecusaLinha{falha.descricao, Icone::Nenhum, {}, linha};
-    return RecusaLinha{u"Erro inesperado na Verificação: "_s + QString::number(falha.numero) +
-                      u". Uma informação prevista não foi consistida pelo programa ou o arquivo "
-                      u"está sem quebra de linhas, verifique a linha "_s +
-                      QString::number(linha) + u". Verifique"_s,
-                  Icone::Parada,
-                  {},
-                  linha};
+    return RecusaLinha{
+        u"Erro inesperado na Verificação: "_s + QString::number(falha.numero) +
+            u". Uma informação prevista não foi consistida pelo programa ou o arquivo "
+            u"está sem quebra de linhas, verifique a linha "_s +
+            QString::number(linha) + u". Verifique"_s,
+        Icone::Parada,
+        {},
+        linha};
 }
 
 // Keeps the window's commands blocked for as long as it lives, unless it is let go once the
@@ -51,18 +52,21 @@ private:
 } // namespace
 
 std::optional<RecusaLinha> Verifica(const QString& caminho, const VarianteVerificacao& variante,
-                               const QString& exercicio, PainelVerificacao& painel,
-                               Atividade& atividade)
+                                    const QString& exercicio, PainelVerificacao& painel,
+                                    Atividade& atividade)
 {
     try {
         // Zero before the file is opened, so a file that cannot be opened names line 0.
         Module1::TotalLinhas = 0;
-        PercorreLinhas(caminho, [&](const QByteArray&) {
-            ++Module1::TotalLinhas;
-            if (variante.contagemCedeEventos)
+        if (variante.contagemCedeEventos) {
+            PercorreLinhas(caminho, [&](const QByteArray&) {
+                ++Module1::TotalLinhas;
                 atividade.processaEventos();
-            return true;
-        });
+                return true;
+            });
+        } else {
+            Module1::TotalLinhas = ContaLinhasArquivo(caminho);
+        }
         Inteiro32 maximo = Module1::TotalLinhas;
         maximo += 1;
         if (!variante.statusVerificando.isEmpty())

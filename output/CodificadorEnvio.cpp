@@ -76,7 +76,15 @@ void CodificadorEnvio::codifica(QByteArrayView linha, QByteArray& saida)
     total += soma;
     saida.append(linha);
     saida.append(',');
-    saida.append(FormataZeros(soma, 4).toLatin1());
+    // Four digits at least, written in place: a number text per line would be most of the cost.
+    const int v = soma.valor();
+    if (v >= 0 && v < 10000) {
+        const char digitos[4] = {char('0' + v / 1000), char('0' + v / 100 % 10),
+                                 char('0' + v / 10 % 10), char('0' + v % 10)};
+        saida.append(digitos, 4);
+    } else {
+        saida.append(FormataZeros(soma, 4).toLatin1());
+    }
     saida.append("\r\n");
     soma_ = total;
 }

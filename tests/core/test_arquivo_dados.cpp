@@ -2,6 +2,7 @@
 #include "Caminhos.h"
 #include "DiscoPequeno.h"
 #include "ImprimeQt.h"
+#include "LeitorBytes.h"
 #include "PastaTemporaria.h"
 #include "Win1252.h"
 
@@ -79,6 +80,62 @@ TEST(ArquivoDados, CamposLidosComoFluxo)
     EXPECT_EQ(TextoColuna(c.adiantamentos[1], Coluna::ChaveEe), QString());
     EXPECT_EQ(LinhaAdiantamento(c.adiantamentos[1]),
               "P2,12,,52998224725,OUTRO,-5.00,02/03,03/03\r\n");
+}
+
+TEST(ArquivoDados, CamposQueCruzamOFimDoBlocoLido)
+{
+    // The reader takes 64 KiB at a time: a field cut by the end of a block is read whole.
+    const QByteArray orgao(65534, 'O');
+    const ConteudoExercicio c = le(orgao + ",2005,E,R,,,,\r\n");
+    EXPECT_EQ(c.cabecalho, (Cabecalho{u"2005"_s, QString::fromLatin1(orgao), u"E"_s, u"R"_s}));
+
+    const QByteArray aspas(65533, 'A');
+    EXPECT_EQ(le("\"" + aspas + ", B\",2005,E,R,,,,\r\n").cabecalho.orgao,
+              QString::fromLatin1(aspas + ", B"));
+}
+
+TEST(ArquivoDados, CampoNoLimiteDeTamanho)
+{
+    EXPECT_EQ(le(QByteArray(TamanhoMaximoLinha, 'x') + ",2005,E,R,,,,\r\n").cabecalho.orgao.size(),
+              TamanhoMaximoLinha);
+    EXPECT_NE(numeroDaFalha(QByteArray(TamanhoMaximoLinha + 1, 'x') + ",2005,E,R,,,,\r\n"), 0);
+}
+
+TEST(ArquivoDados, ContagemDeLinhasComoALeitura)
+{
+    // The counting pass and the line reader must agree on every way a line can end, also where
+    // a CR LF is cut by the end of a 64 KiB block.
+    const QByteArray bloco(65535, 'x');
+    const struct {
+        const char* nome;
+        QByteArray bytes;
+        qint64 linhas;
+    } casos[] = {
+        {"vazio", "", 0},
+        {"semFimDeLinha", "a", 1},
+        {"soCr", "a\r", 1},
+        {"crLf", "a\r\n", 1},
+        {"ultimaSemFim", "a\r\nb", 2},
+        {"linhasVazias", "\r\r\n\r", 3},
+        {"lfSozinhoNaoTermina", "a\nb\r\n", 1},
+        {"lfDepoisDeCrLf", "a\r\n\n", 2},
+        {"crLfCortadoPeloBloco", bloco + "\r\nb", 2},
+        {"crNoFimDoBloco", bloco + "\r", 1},
+        {"crNoInicioDoBloco", bloco + "x\r\n", 1},
+    };
+    PastaTemporaria pasta;
+    for (const auto& caso : casos) {
+        const QString caminho = pasta.escreve(QString::fromLatin1(caso.nome), caso.bytes);
+        qint64 lidas = 0;
+        PercorreLinhas(caminho, [&](const QByteArray&) {
+            ++lidas;
+            return true;
+        });
+        EXPECT_EQ(lidas, caso.linhas) << caso.nome;
+        EXPECT_EQ(ContaLinhasArquivo(caminho), caso.linhas) << caso.nome;
+    }
+    EXPECT_THROW(ContaLinhasArquivo(pasta.arquivo(u"nada.txt"_s)), Falha);
+    EXPECT_THROW(ContaLinhasArquivo(pasta.caminho()), Falha);
 }
 
 TEST(ArquivoDados, SoOCabecalho)

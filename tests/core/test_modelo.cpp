@@ -153,6 +153,11 @@ TEST(Catalogo, ItensEBusca)
     EXPECT_EQ(IndiceElemento(u""), 0);
     EXPECT_EQ(IndiceElemento(u"33903"), -1);
     EXPECT_EQ(IndiceElemento(u" 339030"), -1);
+    // Six characters that are not a code: the lookup by number must not read them as one.
+    for (const char16_t* quaseCodigo : {u" 33903", u"33903 ", u"+33903", u"3390a0", u"339031"})
+        EXPECT_EQ(IndiceElemento(quaseCodigo), -1) << QString::fromUtf16(quaseCodigo).toStdString();
+    for (int i = 0; i < itens.size(); ++i)
+        EXPECT_EQ(IndiceElemento(itens[i].left(6)), i) << itens[i].toStdString();
     for (int i = 1; i < itens.size(); ++i) {
         EXPECT_EQ(itens[i].mid(6, 2), u"  "_s);
         EXPECT_LE(itens[i].size(), 6 + 2 + 44);
