@@ -130,5 +130,36 @@ printf '%s\r\n' \
   "A-3,43,339030,12345678909,CICRANO DA SILVA,1000.00,15/04,30/04" >"$work/esperado"
 espera "the data file of three advances" cmp -s "$dados" "$work/esperado"
 
-kill "$programa"
-echo "the working day reached the disk as typed"
+# F6: the submission file beside the program, then a copy into the folder the dialog opens at.
+tecla F6
+espera_janela "Gravar/Restaurar arquivo"
+pausa
+tecla Return
+espera_janela "Arquivo para o ORVAL"
+tecla Return
+espera_janela "$principal"
+envio="$folder/pravexenvio2005.txt"
+# Each data line with its checksum, summed by hand from the weights table, and the trailer.
+printf '%s\r\n' \
+  "PREFEITURA MUNICIPAL,2005,FULANO DE TAL,BELTRANO DA SILVA,,,,,1230" \
+  "A-1,41,339030,12345678909,CICRANO DA SILVA,300.00,01/03,31/03,0885" \
+  "A-2,42,339039,52998224725,OUTRO CREDOR,20.50,01/02,28/02,0885" \
+  "A-3,43,339030,12345678909,CICRANO DA SILVA,1000.00,15/04,30/04,0895" \
+  ",,,,,,,,<<< 1444-FX.95380000.11-02-00 >>>" >"$work/envio-esperado"
+cmp "$envio" "$work/envio-esperado" || fail "the submission file differs from the one worked out by hand"
+cmp "$envio" "$HOME/pravexenvio2005.txt" || fail "the copy of the submission file differs"
+
+# Esc: the backup offer; "Sim" writes the backup into the chosen folder and ends the program.
+tecla Escape
+espera_janela "Pravex  -   Cópia de segurança (Backup)"
+tecla alt+s
+espera_janela "Gravar/Restaurar arquivo"
+pausa
+tecla Return
+espera_janela "Arquivo de segurança (backup)"
+tecla Return
+for _ in $(seq 100); do kill -0 "$programa" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$programa" 2>/dev/null && fail "the program did not end after the backup"
+cmp "$dados" "$work/esperado" || fail "the data file changed on the way out"
+cmp "$dados" "$HOME/PravexBkp2005.txt" || fail "the backup is not a copy of the data file"
+echo "the working day reached the disk as typed: register, submission file, its copy and a backup"
