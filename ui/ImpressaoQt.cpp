@@ -30,12 +30,20 @@ std::optional<Falha> ImpressaoQt::visualiza(const QList<PaginaImpressa>& paginas
         impressora.setPrinterName(padrao.printerName());
     PreparaImpressora(impressora);
 
-    QPrintPreviewDialog janela(&impressora, QApplication::activeWindow());
+    QWidget* const principal = QApplication::activeWindow();
+    QPrintPreviewDialog janela(&impressora, principal);
     janela.setWindowTitle(u"Pravex"_s);
-    // Big enough to read a page of 120 columns without zooming first.
+    // Big enough to read a page of 120 columns without zooming first, over the middle of the
+    // window it was asked from.
     if (const QScreen* tela = janela.screen()) {
         const QRect livre = tela->availableGeometry();
         janela.resize(livre.width() * 4 / 5, livre.height() * 9 / 10);
+        QRect lugar(QPoint(), janela.size());
+        lugar.moveCenter(principal ? principal->frameGeometry().center() : livre.center());
+        lugar.moveTopLeft(
+            QPoint(qBound(livre.left(), lugar.left(), livre.right() - lugar.width()),
+                   qBound(livre.top(), lugar.top(), livre.bottom() - lugar.height())));
+        janela.move(lugar.topLeft());
     }
     // Called for the preview and again when the user prints from it; the failure kept is the
     // last drawing's.
