@@ -1,0 +1,86 @@
+#include "ConversaoImportacao.h"
+
+#include "ArquivoDados.h"
+#include "Estreito.h"
+#include "Falha.h"
+#include "LeitorBytes.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace
+{
+
+Cabecalho CabecalhoImportado(const Registro& campos)
+{
+    return Cabecalho{
+        campos[1].left(CorteImportacao::Exercicio), campos[0].left(CorteImportacao::Orgao),
+        campos[2].left(CorteImportacao::Elaborador), campos[3].left(CorteImportacao::Responsavel)};
+}
+
+Adiantamento AdiantamentoImportado(Registro campos)
+{
+    campos[0].truncate(CorteImportacao::Processo);
+    campos[1].truncate(CorteImportacao::NotaEmpenho);
+    campos[3].truncate(CorteImportacao::Cpf);
+    campos[4].truncate(CorteImportacao::Nome);
+    campos[6].truncate(CorteImportacao::Periodo);
+    campos[7].truncate(CorteImportacao::Periodo);
+    // Past the cuts, the columns follow the data file reader's rules.
+    return AdiantamentoDeRegistro(campos);
+}
+
+} // namespace
+
+ResultadoImportacao ConverteImportacao(QIODevice& dispositivo,
+                                       const std::function<void(int valor)>& avanca)
+{
+    Inteiro16 registro = 1;
+    try {
+        LeitorBytes bytes(dispositivo);
+        LeitorRegistros leitor(bytes);
+        DadosImportados dados;
+        while (!leitor.fim()) {
+            const Registro campos = leitor.proximo();
+            if (registro == 1)
+                dados.cabecalho = CabecalhoImportado(campos);
+            else
+                dados.adiantamentos.append(AdiantamentoImportado(campos));
+            // Overflows past record 32766, before the next one is read.
+            registro += 1;
+            if (avanca)
+                avanca(registro);
+        }
+        return dados;
+    } catch (const Falha&) {
+        return RegistroRecusado{registro};
+    }
+}
+
+ResultadoImportacao ConverteImportacao(const QByteArray& bytes,
+                                       const std::function<void(int valor)>& avanca)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return ConverteImportacao(buffer, avanca);
+}
+
+ResultadoImportacao ConverteImportacao(const QString& caminho,
+                                       const std::function<void(int valor)>& avanca)
+{
+    QFile arquivo(caminho);
+    if (QFileInfo(caminho).isDir() || !arquivo.open(QIODevice::ReadOnly))
+        return RegistroRecusado{1};
+    return ConverteImportacao(arquivo, avanca);
+}
+
+QString MensagemRegistroRecusado(int registro)
+{
+    return u"Provavelmente as informações na linha "_s + QString::number(registro) +
+           u" estão fora do layout esperado, ou não é o arquivo correto. Verifique o Layout no "
+           u"programa ou na Internet, no site do ORVAL."_s;
+}
