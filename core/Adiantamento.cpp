@@ -45,3 +45,10 @@ QString ChaveCPF(const QString& cpf)
         return cpf.left(9) + cpf.right(2);
     return cpf;
 }
+
+bool TemChaveCPF(QStringView cpf, QStringView chave)
+{
+    if (cpf.size() == 12)
+        return chave.size() == 11 && cpf.first(9) == chave.first(9) && cpf.last(2) == chave.last(2);
+    return cpf == chave;
+}

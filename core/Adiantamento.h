@@ -55,3 +55,5 @@ QString TextoColuna(const Adiantamento& a, int coluna);
 // The form in which two CPF texts are compared: a text of exactly 12 characters without its
 // 10th character (the separator before the check digits), any other text unchanged.
 QString ChaveCPF(const QString& cpf);
+// Whether `ChaveCPF(cpf)` equals `chave`, without building the key: a scan of every row.
+bool TemChaveCPF(QStringView cpf, QStringView chave);

@@ -1,5 +1,6 @@
 #include "Formatos.h"
 
+#include <iterator>
 #include <limits>
 
 using namespace Qt::Literals::StringLiterals;
@@ -7,27 +8,34 @@ using namespace Qt::Literals::StringLiterals;
 namespace
 {
 
-// Groups the digits of a non-negative whole number in threes with points.
-QString agrupa(QString digitos)
-{
-    for (qsizetype pos = digitos.size() - 3; pos > 0; pos -= 3)
-        digitos.insert(pos, u'.');
-    return digitos;
-}
-
-QString centavosComDuasCasas(Centavos valor)
-{
-    return QString::number(qAbs(valor % 100)).rightJustified(2, u'0');
-}
-
-QString sinal(Centavos valor)
-{
-    return valor < 0 ? u"-"_s : QString();
-}
-
 qint64 parteInteira(Centavos valor)
 {
     return qAbs(valor / 100);
+}
+
+// A money text built right to left in a buffer of its own, with one allocation: every row's
+// value goes through here when the list is drawn, sorted by value, printed or written.
+// The whole part has at least `digitosMinimos` digits (zero-filled), grouped in threes with
+// points when asked; then the separator and two decimals.
+QString MontaValor(Centavos valor, int digitosMinimos, bool agrupar, char16_t separador)
+{
+    char16_t texto[40];
+    char16_t* const fim = texto + std::size(texto);
+    char16_t* p = fim;
+    const auto centavos = static_cast<int>(qAbs(valor % 100));
+    *--p = char16_t(u'0' + centavos % 10);
+    *--p = char16_t(u'0' + centavos / 10);
+    *--p = separador;
+    auto inteiro = static_cast<quint64>(parteInteira(valor));
+    for (int n = 0; n == 0 || inteiro > 0 || n < digitosMinimos; ++n) {
+        if (agrupar && n > 0 && n % 3 == 0)
+            *--p = u'.';
+        *--p = char16_t(u'0' + inteiro % 10);
+        inteiro /= 10;
+    }
+    if (valor < 0)
+        *--p = u'-';
+    return QString(reinterpret_cast<const QChar*>(p), fim - p);
 }
 
 bool ehBranco(QChar c)
@@ -44,24 +52,22 @@ bool ehDigito(QChar c)
 
 QString FormataMoeda(Centavos valor)
 {
-    return sinal(valor) + agrupa(QString::number(parteInteira(valor))) + u',' +
-           centavosComDuasCasas(valor);
+    return MontaValor(valor, 1, true, u',');
 }
 
 QString FormataChaveValor(Centavos valor)
 {
-    const QString inteiro = QString::number(parteInteira(valor)).rightJustified(8, u'0');
-    return sinal(valor) + agrupa(inteiro) + u',' + centavosComDuasCasas(valor);
+    return MontaValor(valor, 8, true, u',');
 }
 
 QString FormataDecimal(Centavos valor)
 {
-    return sinal(valor) + QString::number(parteInteira(valor)) + u',' + centavosComDuasCasas(valor);
+    return MontaValor(valor, 1, false, u',');
 }
 
 QString FormataValorArquivo(Centavos valor)
 {
-    return sinal(valor) + QString::number(parteInteira(valor)) + u'.' + centavosComDuasCasas(valor);
+    return MontaValor(valor, 1, false, u'.');
 }
 
 QString FormataInteiro(qint64 numero)

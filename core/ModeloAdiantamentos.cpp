@@ -128,7 +128,7 @@ void ModeloAdiantamentos::defineLinhas(QList<Adiantamento> linhas)
 void ModeloAdiantamentos::renomeiaCredor(const QString& chaveCpf, const QString& nome)
 {
     for (int i = 0; i < linhas(); ++i) {
-        if (ChaveCPF(linhas_[i].cpf) == chaveCpf && linhas_[i].nome != nome) {
+        if (TemChaveCPF(linhas_[i].cpf, chaveCpf) && linhas_[i].nome != nome) {
             linhas_[i].nome = nome;
             const QModelIndex celula = index(i, Coluna::NomeCredor);
             Q_EMIT dataChanged(celula, celula);

@@ -61,11 +61,16 @@ QString decodifica(QByteArrayView bytes)
 
 std::optional<QString> decodificaEstrito(QByteArrayView bytes)
 {
-    for (const char b : bytes) {
-        if (!definido(static_cast<unsigned char>(b)))
+    // One pass that checks and decodes: every field of every line read comes through here.
+    QString texto(bytes.size(), Qt::Uninitialized);
+    char16_t* saida = reinterpret_cast<char16_t*>(texto.data());
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (!definido(b))
             return std::nullopt;
+        saida[i] = paraUnicode(b);
     }
-    return decodifica(bytes);
+    return texto;
 }
 
 std::optional<QByteArray> codifica(QStringView texto)

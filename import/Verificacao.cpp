@@ -74,7 +74,7 @@ std::optional<RecusaLinha> Verifica(const QString& caminho, const VarianteVerifi
         painel.mostraProgresso(1, maximo, 1);
         atividade.processaEventos();
 
-        VerificadorLinhas verificador(variante, exercicio);
+        VerificadorLinhas verificador(variante, exercicio, Module1::TotalLinhas);
         std::optional<RecusaLinha> recusa;
         Module1::TotalLinhas = 0;
         PercorreLinhas(caminho, [&](const QByteArray& linha) {

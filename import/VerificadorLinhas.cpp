@@ -75,9 +75,11 @@ long long InteiroMaisProximo(double valor)
 
 } // namespace
 
-VerificadorLinhas::VerificadorLinhas(const VarianteVerificacao& variante, QString exercicio)
+VerificadorLinhas::VerificadorLinhas(const VarianteVerificacao& variante, QString exercicio,
+                                     qsizetype linhas)
     : variante_(variante), exercicio_(std::move(exercicio))
 {
+    notasEmpenho_.reserve(linhas);
 }
 
 RecusaLinha VerificadorLinhas::foraDoLayout(int linha) const
@@ -91,11 +93,25 @@ std::optional<RecusaLinha> VerificadorLinhas::verifica(QByteArrayView bytes, int
     const QString texto = limpo ? *limpo : Win1252::decodifica(bytes);
     // What the file readers would take differently from what is checked here: bytes that are
     // no text, a line feed (it ends a field there) and a line longer than they accept.
-    const bool legivel = limpo && !texto.contains(u'\n') && bytes.size() <= TamanhoMaximoLinha;
+    // Commas and line feeds found in one pass over the bytes, which decode one to one into the
+    // text's characters.
+    std::array<qsizetype, 7> posicoes{};
+    qsizetype totalVirgulas = 0;
+    bool avancoDeLinha = false;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == ',') {
+            if (totalVirgulas < 7)
+                posicoes[totalVirgulas] = i;
+            ++totalVirgulas;
+        } else if (bytes[i] == '\n') {
+            avancoDeLinha = true;
+        }
+    }
+    const bool legivel = limpo && !avancoDeLinha && bytes.size() <= TamanhoMaximoLinha;
 
     if (texto.isEmpty() || texto.front() == u' ' || texto.front() == u',')
         return RecusaLinha{variante_.layoutInicio.texto(linha), Icone::Parada, {}, linha};
-    if (texto.count(u',') != 7) {
+    if (totalVirgulas != 7) {
         RecusaLinha recusa = foraDoLayout(linha);
         recusa.bipe = true;
         return recusa;
@@ -104,11 +120,8 @@ std::optional<RecusaLinha> VerificadorLinhas::verifica(QByteArrayView bytes, int
     // Comma positions count from 1 and are held in a byte each: one beyond the 255th
     // character raises failure 6 right here.
     std::array<Byte, 7> virgulas;
-    qsizetype inicio = 0;
-    for (Byte& virgula : virgulas) {
-        virgula = texto.indexOf(u',', inicio) + 1;
-        inicio = virgula;
-    }
+    for (int i = 0; i < 7; ++i)
+        virgulas[i] = posicoes[i] + 1;
     const QStringView linhaToda(texto);
     Campos campos;
     qsizetype de = 0;

@@ -15,7 +15,8 @@ class VerificadorLinhas
 {
 public:
     // `exercicio` is the year the periods belong to, unless the variant takes it from the header.
-    VerificadorLinhas(const VarianteVerificacao& variante, QString exercicio);
+    // `linhas`, when known, sizes the set of NE numbers once.
+    VerificadorLinhas(const VarianteVerificacao& variante, QString exercicio, qsizetype linhas = 0);
 
     // The message of the first check line `linha` fails, or nothing when it passes. Raises
     // failure 6 when one of its seven commas lies beyond the 255th character.
@@ -25,9 +26,9 @@ private:
     using Campos = std::array<QStringView, 8>;
 
     std::optional<RecusaLinha> cabecalho(const QString& texto, const Campos& campos, bool legivel,
-                                    int linha);
-    std::optional<RecusaLinha> adiantamento(const QString& texto, const Campos& campos, bool legivel,
-                                       int linha);
+                                         int linha);
+    std::optional<RecusaLinha> adiantamento(const QString& texto, const Campos& campos,
+                                            bool legivel, int linha);
     RecusaLinha foraDoLayout(int linha) const;
 
     const VarianteVerificacao& variante_;

@@ -127,6 +127,21 @@ TEST(Modelo, SelecaoSegueALinhaOrdenada)
     EXPECT_EQ(b.row(), 1);
 }
 
+TEST(Modelo, ChaveDoCPFSemMontarAChave)
+{
+    // The row scan's comparison must agree with comparing the keys themselves.
+    const QStringList cpfs = {u"12345678909"_s,  u"123456789-09"_s, u"123456789/09"_s,
+                              u"123456789-00"_s, u"1234567890"_s,   u"023456789-09"_s,
+                              u"12345678909 "_s, QString(),         u"123.456.789-09"_s};
+    for (const QString& linha : cpfs) {
+        for (const QString& digitado : cpfs) {
+            const QString chave = ChaveCPF(digitado);
+            EXPECT_EQ(TemChaveCPF(linha, chave), ChaveCPF(linha) == chave)
+                << linha.toStdString() << " / " << digitado.toStdString();
+        }
+    }
+}
+
 TEST(Modelo, NomeDoCredorPelaChaveDoCPF)
 {
     ModeloAdiantamentos m;
