@@ -105,11 +105,14 @@ Adiantamento AdiantamentoDeRegistro(const Registro& campos)
     Adiantamento a;
     a.processo = campos[0];
 
-    const QString ne = campos[1].trimmed();
-    bool numero = !ne.isEmpty() && ne.size() <= 18;
+    QStringView ne = QStringView(campos[1]).trimmed();
+    bool numero = !ne.isEmpty();
     for (const QChar c : ne)
         numero = numero && c >= u'0' && c <= u'9';
-    if (!numero)
+    // Leading zeros go before the length is judged: the verifier passes 000…0345 as 345.
+    while (ne.size() > 1 && ne.front() == u'0')
+        ne = ne.sliced(1);
+    if (!numero || ne.size() > 18)
         throw foraDoLayout();
     a.notaEmpenho = FormataInteiro(ne.toLongLong());
 
@@ -147,6 +150,7 @@ ConteudoExercicio LeArquivoExercicio(QIODevice& dispositivo)
             conteudo.adiantamentos.append(AdiantamentoDeRegistro(campos));
         ++numeroRegistro;
     }
+    conteudo.registros = numeroRegistro;
     return conteudo;
 }
 

@@ -37,6 +37,8 @@ private:
 struct ConteudoExercicio {
     Cabecalho cabecalho;
     QList<Adiantamento> adiantamentos;
+    // Records read, the header's included: 0 for an empty file, whose header is no header.
+    int registros = 0;
 };
 
 // The longest line any reader accepts; the program's own lines are a few hundred bytes.

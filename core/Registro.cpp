@@ -69,7 +69,9 @@ int CarregaArquivo(const QString& caminho, FormRegistro& form, Mensagens& mensag
         form.progresso(1, linhas + 1, 1);
         atividade.processaEventos();
         ConteudoExercicio conteudo = LeArquivoExercicio(caminho);
-        form.defineCabecalho(conteudo.cabecalho);
+        // An empty file has no header: the header fields keep what they hold.
+        if (conteudo.registros > 0)
+            form.defineCabecalho(conteudo.cabecalho);
         form.lista().defineLinhas(std::move(conteudo.adiantamentos));
         if (form.lista().linhas() > 0)
             form.habilitaRegistro();

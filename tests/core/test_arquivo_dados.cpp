@@ -180,7 +180,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoRuim{"TerminaNoMeioDoRegistro", "O,2005,E,R,,,,\r\nP,1,339030\r\n"},
         CasoRuim{"NotaNaoNumerica", "O,2005,E,R,,,,\r\nP,12A,339030,1,N,1.00,01/03,31/03\r\n"},
         CasoRuim{"BytesNulos",
-                 QByteArray("O,2005,E,R,,,,\r\nP,1,339030,1,N\0O,1.00,01/03,31/03\r\n", 57)},
+                 "O,2005,E,R,,,,\r\nP,1,339030,1,N"_ba + '\0' + "O,1.00,01/03,31/03\r\n"_ba},
         CasoRuim{"ByteIndefinido", "O,2005,E,R\x81,,,,\r\n"},
         CasoRuim{"LinhaDeUmMega", QByteArray(1024 * 1024, 'x') + ",2005,E,R,,,,\r\n"},
         CasoRuim{"SemFinsDeLinha", QByteArray(200000, 'y')}),
