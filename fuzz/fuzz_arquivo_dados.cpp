@@ -1,0 +1,74 @@
+// Feeds arbitrary files to the data file reader that loads an exercise and restores a backup.
+// It either refuses the file with a numbered failure or loads it; what it loads, written back
+// by the data file writer, must read back to the same register and the same bytes.
+
+#include "ArquivoDados.h"
+
+#include <QBuffer>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace
+{
+
+ConteudoExercicio le(const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return LeArquivoExercicio(buffer);
+}
+
+std::optional<QByteArray> escreve(const ConteudoExercicio& c)
+{
+    try {
+        QByteArray bytes = LinhaCabecalho(c.cabecalho);
+        for (const Adiantamento& a : c.adiantamentos)
+            bytes += LinhaAdiantamento(a);
+        return bytes;
+    } catch (const Falha& falha) {
+        // Text the file cannot carry (a comma that came in between quotes) is refused, never
+        // written.
+        if (falha.numero != Falha::ArgumentoInvalido)
+            std::abort();
+        return std::nullopt;
+    }
+}
+
+[[noreturn]] void falhou(const char* oque)
+{
+    std::fprintf(stderr, "%s\n", oque);
+    std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(dados), static_cast<qsizetype>(tamanho));
+    ConteudoExercicio conteudo;
+    try {
+        conteudo = le(bytes);
+    } catch (const Falha& falha) {
+        if (falha.numero <= 0 || falha.descricao.isEmpty())
+            falhou("a refusal without a number or a description");
+        return 0;
+    }
+    if (bytes.isEmpty())
+        return 0;
+    const std::optional<QByteArray> escrito = escreve(conteudo);
+    if (!escrito)
+        return 0;
+    ConteudoExercicio relido;
+    try {
+        relido = le(*escrito);
+    } catch (const Falha& falha) {
+        std::fprintf(stderr, "%s\n", qPrintable(falha.texto()));
+        falhou("what the writer wrote does not read back");
+    }
+    if (escreve(relido) != escrito)
+        falhou("writing the register read back gives other bytes");
+    return 0;
+}
