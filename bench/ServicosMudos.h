@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AtividadeQt.h"
 #include "FormRegistro.h"
 #include "ModeloAdiantamentos.h"
 #include "PainelVerificacao.h"
@@ -20,13 +21,6 @@ public:
     void bipe() override {}
 
     QStringList mostradas;
-};
-
-class AtividadeMuda final : public Atividade
-{
-public:
-    void ocupado(bool) override {}
-    void processaEventos() override {}
 };
 
 class UnidadesMudas final : public Unidades
@@ -57,7 +51,8 @@ public:
 
 struct ServicosMudos {
     MensagensMudas mensagens;
-    AtividadeMuda atividade;
+    // The program's own: letting events through where the operations do is part of their cost.
+    AtividadeQt atividade;
     UnidadesMudas unidades;
     AjudaMuda ajuda;
     EncerramentoMudo encerramento;

@@ -33,6 +33,10 @@ public:
     virtual ~Atividade() = default;
     virtual void ocupado(bool ligado) = 0;
     virtual void processaEventos() = 0;
+    // The same from a loop that asks once per line of a file. A pass costs about as much as
+    // reading a line: the real service lets events through there only every few milliseconds,
+    // which looks the same on screen.
+    virtual void processaEventosNoLaco() { processaEventos(); }
 };
 
 // A drive as the drive lists show it: a letter, the volume's name and the folder it opens at.

@@ -61,7 +61,7 @@ std::optional<RecusaLinha> Verifica(const QString& caminho, const VarianteVerifi
         if (variante.contagemCedeEventos) {
             PercorreLinhas(caminho, [&](const QByteArray&) {
                 ++Module1::TotalLinhas;
-                atividade.processaEventos();
+                atividade.processaEventosNoLaco();
                 return true;
             });
         } else {

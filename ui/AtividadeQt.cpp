@@ -25,3 +25,11 @@ void AtividadeQt::processaEventos()
     // another handler in the middle of the loading or writing loop that called us.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
+
+void AtividadeQt::processaEventosNoLaco()
+{
+    if (ultimaPassagem_.isValid() && ultimaPassagem_.elapsed() < IntervaloNoLacoMs)
+        return;
+    processaEventos();
+    ultimaPassagem_.start();
+}

@@ -8,6 +8,7 @@
 #include <QCursor>
 #include <QFile>
 #include <QLineEdit>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -61,6 +62,27 @@ TEST(Atividade, ProcessaEventosPendentes)
     QTimer::singleShot(0, qApp, [&rodou] { rodou = true; });
     atividade.processaEventos();
     EXPECT_TRUE(rodou);
+}
+
+TEST(Atividade, NoLacoDeixaPassarDeTemposEmTempos)
+{
+    AtividadeQt atividade;
+    int rodadas = 0;
+    const auto agenda = [&rodadas] { QTimer::singleShot(0, qApp, [&rodadas] { ++rodadas; }); };
+    agenda();
+    atividade.processaEventosNoLaco();
+    EXPECT_EQ(rodadas, 1);
+    // A loop's next lines, right after: nothing gets through until the interval has passed.
+    agenda();
+    atividade.processaEventosNoLaco();
+    EXPECT_EQ(rodadas, 1);
+    QTest::qSleep(AtividadeQt::IntervaloNoLacoMs + 5);
+    atividade.processaEventosNoLaco();
+    EXPECT_EQ(rodadas, 2);
+    // The plain call is never held back.
+    agenda();
+    atividade.processaEventos();
+    EXPECT_EQ(rodadas, 3);
 }
 
 TEST(EncerramentoDeathTest, TerminaNaHoraSemRodarMaisNada)
