@@ -24,7 +24,12 @@ Cabecalho CabecalhoImportado(const Registro& campos)
 Adiantamento AdiantamentoImportado(Registro campos)
 {
     campos[0].truncate(CorteImportacao::Processo);
-    campos[1].truncate(CorteImportacao::NotaEmpenho);
+    // The NE's leading zeros go before the cut: the verifier passed 000123456789 as 123456789,
+    // and cutting first would load 123456, a number nobody typed.
+    QStringView ne = QStringView(campos[1]).trimmed();
+    while (ne.size() > 1 && ne.front() == u'0')
+        ne = ne.sliced(1);
+    campos[1] = ne.left(CorteImportacao::NotaEmpenho).toString();
     campos[3].truncate(CorteImportacao::Cpf);
     campos[4].truncate(CorteImportacao::Nome);
     campos[6].truncate(CorteImportacao::Periodo);

@@ -88,6 +88,18 @@ TEST(ConverteImportacao, CortesDosCampos)
                      u"123456789012"_s, QString(40, u'N'), u"10,00"_s, u"01/03"_s, u"31/03"_s}));
 }
 
+// Found by fuzzing: the cut to nine characters came before the leading zeros were dropped, so
+// a verified NE 000123456789 loaded as 123456.
+TEST(ConverteImportacao, NeComZerosAEsquerdaPerdeOsZerosAntesDoCorte)
+{
+    const DadosImportados d = convertido(
+        linhas({Cabecalho2005, QByteArray(Adiantamento1).replace(",345,", ", 000123456789 ,"),
+                QByteArray(Adiantamento1).replace(",345,", ",00000000000000000000345,")}));
+    ASSERT_EQ(d.adiantamentos.size(), 2);
+    EXPECT_EQ(d.adiantamentos[0].notaEmpenho, u"123456789"_s);
+    EXPECT_EQ(d.adiantamentos[1].notaEmpenho, u"345"_s);
+}
+
 TEST(ConverteImportacao, ArquivoVazioESoCabecalho)
 {
     const DadosImportados vazio = convertido({});
