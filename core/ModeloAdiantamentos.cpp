@@ -55,9 +55,42 @@ QVariant ModeloAdiantamentos::headerData(int secao, Qt::Orientation orientacao, 
     return {};
 }
 
+namespace
+{
+
+char16_t Dobra(char16_t c)
+{
+    if (c < 0x80)
+        return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c;
+    return QChar::toCaseFolded(c);
+}
+
+} // namespace
+
+int ComparaSemCaixa(QStringView a, QStringView b)
+{
+    // Character by character up to the first difference, folding only what differs: most keys
+    // differ within a few characters. A difference at half of a surrogate pair is left to the
+    // toolkit, which folds the pair as one character.
+    const qsizetype n = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t x = a[i].unicode();
+        const char16_t y = b[i].unicode();
+        if (x == y)
+            continue;
+        if (QChar::isSurrogate(x) || QChar::isSurrogate(y))
+            return a.compare(b, Qt::CaseInsensitive);
+        const char16_t dx = Dobra(x);
+        const char16_t dy = Dobra(y);
+        if (dx != dy)
+            return dx < dy ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
 int ModeloAdiantamentos::compara(const QString& a, const QString& b) const
 {
-    const int c = a.compare(b, Qt::CaseInsensitive);
+    const int c = ComparaSemCaixa(a, b);
     return ordem_ == Qt::AscendingOrder ? c : -c;
 }
 

@@ -5,6 +5,10 @@
 #include <QAbstractTableModel>
 #include <QList>
 
+// The order in which the list sorts texts: the toolkit's case-insensitive comparison, made
+// without folding whole texts. Negative, zero or positive.
+int ComparaSemCaixa(QStringView a, QStringView b);
+
 // The list of advances of the open exercise: the one place the register's rows live. Rows are
 // kept as records; the thirteen column texts are derived from them when asked for.
 class ModeloAdiantamentos : public QAbstractTableModel

@@ -106,6 +106,38 @@ TEST(Modelo, OrdemSobreviveAInclusaoEAlteracao)
     EXPECT_EQ(processos(m), (QStringList{u"a"_s, u"b"_s, u"c"_s, u"e"_s}));
 }
 
+TEST(Modelo, OrdemDeTextoComoAComparacaoSemCaixa)
+{
+    // The sort folds its keys once; the order must be the one the case-insensitive comparison
+    // of the texts gives, accents, symbols, ties (kept in entry order) and lengths included.
+    const QStringList nomes = {
+        u"ábaco"_s,       u"Ábaco"_s,       u"abaco"_s,      u"ABACO"_s,
+        u"zebra"_s,       u"Éden"_s,        u"eden"_s,       u"ÇAL"_s,
+        u"çal"_s,         u"cal"_s,         u"AB"_s,         u"ab c"_s,
+        u"Ab-c"_s,        u"ªx"_s,          u"ºx"_s,         u"ÿ"_s,
+        u"µ"_s,           QString(),        u"ß"_s,          u"SS"_s,
+        u"Ü"_s,           u"ü"_s,           u"\U0001D400"_s, u"a\U0001D400b"_s,
+        u"a\U0001D401"_s, u"a\U00010400"_s, u"a\U00010428"_s};
+    for (const bool comPar : {false, true}) {
+        ModeloAdiantamentos m;
+        for (const QString& nome : nomes) {
+            if (comPar ||
+                !std::any_of(nome.begin(), nome.end(), [](QChar c) { return c.isSurrogate(); }))
+                m.acrescenta(adiantamento(nome, u"1"_s, 100));
+        }
+        QStringList esperado = processos(m);
+        for (const Qt::SortOrder ordem : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+            std::stable_sort(esperado.begin(), esperado.end(),
+                             [ordem](const QString& a, const QString& b) {
+                                 const int c = a.compare(b, Qt::CaseInsensitive);
+                                 return ordem == Qt::AscendingOrder ? c < 0 : c > 0;
+                             });
+            m.ordena(Coluna::Processo, ordem);
+            EXPECT_EQ(processos(m), esperado) << comPar << " " << ordem;
+        }
+    }
+}
+
 TEST(Modelo, ChavesIguaisMantemAOrdemDeEntrada)
 {
     ModeloAdiantamentos m;
