@@ -176,6 +176,18 @@ void acrescentaCampo(QByteArray& saida, QStringView texto)
     const qsizetype inicio = saida.size();
     saida.resize(inicio + texto.size());
     char* destino = saida.data() + inicio;
+    // Latin-1 text without a separator maps character for character: narrowed in a loop without
+    // branches, which the compiler vectorises, and checked once at its end.
+    const char16_t* origem = texto.utf16();
+    unsigned recusa = 0;
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        const char16_t c = origem[i];
+        recusa |= unsigned(c > 0xFF) | unsigned(c - 0x80u < 0x20u) | unsigned(c == u',') |
+                  unsigned(c == u'\r') | unsigned(c == u'\n');
+        destino[i] = static_cast<char>(c);
+    }
+    if (recusa == 0)
+        return;
     for (const QChar c : texto) {
         const int b = Win1252::byteDe(c.unicode());
         if (b < 0 || b == ',' || b == '\r' || b == '\n') {
