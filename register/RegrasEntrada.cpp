@@ -140,13 +140,14 @@ QStringList CPFsDaLista(const ModeloAdiantamentos& lista)
 {
     // A set beside the list: searching the list itself for every row grows with rows times
     // creditors, seconds on a full register.
+    // One lookup a row: the insertion tells whether the CPF is new.
     QStringList cpfs;
     QSet<QString> vistos;
     for (const Adiantamento& a : lista.todas()) {
-        if (!vistos.contains(a.cpf)) {
-            vistos.insert(a.cpf);
+        const qsizetype antes = vistos.size();
+        vistos.insert(a.cpf);
+        if (vistos.size() != antes)
             cpfs.append(a.cpf);
-        }
     }
     return cpfs;
 }
