@@ -204,6 +204,28 @@ TEST(ArquivoDados, RegistrosAlemDe16BitsEstouram)
     EXPECT_EQ(le(bytes).adiantamentos.size(), 32766);
 }
 
+TEST(ArquivoDados, CadaCaractereGravadoComoOCodecOGrava)
+{
+    // Every character the writer might meet, inside a field: written as the code page's byte,
+    // or the line refused when the code page has none or the character would cut the field.
+    QList<char16_t> caracteres;
+    for (char16_t c = 0; c < 0x200; ++c)
+        caracteres << c;
+    caracteres << u'€' << u'\u2122' << u'\u0178' << u'\uFFFF' << char16_t(0xD800);
+    for (const char16_t c : caracteres) {
+        Adiantamento a;
+        a.notaEmpenho = u"1"_s;
+        a.nome = u"A"_s + QChar(c) + u"B"_s;
+        const std::optional<QByteArray> byte = Win1252::codifica(QStringView(&c, 1));
+        const bool separador = c == u',' || c == u'\r' || c == u'\n';
+        if (byte && !separador) {
+            EXPECT_EQ(LinhaAdiantamento(a), ",1,,,A" + *byte + "B,0.00,,\r\n") << int(c);
+        } else {
+            EXPECT_THROW(LinhaAdiantamento(a), Falha) << int(c);
+        }
+    }
+}
+
 TEST(ArquivoDados, TextoQueOArquivoNaoComportaERecusado)
 {
     PastaTemporaria pasta;
