@@ -7,6 +7,7 @@
 #include "Falha.h"
 #include "Foco.h"
 #include "Formatos.h"
+#include "FrmImportacao.h"
 #include "ImpressaoRelatorio.h"
 #include "Module1.h"
 #include "Registro.h"
@@ -1123,7 +1124,12 @@ void FrmAdiantamentos::CmdRestaurar_Click()
 
 // ---- import (F8)
 
-void FrmAdiantamentos::CmdImportar_Click() {}
+void FrmAdiantamentos::CmdImportar_Click()
+{
+    FrmImportacao dialogo(*this, servicos_, this);
+    dialogo.exec();
+    LvwAdiantamentos_Click();
+}
 
 // ---- exit (Esc)
 
