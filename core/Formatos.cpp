@@ -208,7 +208,7 @@ double LeNumero(QStringView texto)
     return negativo ? -valor : valor;
 }
 
-std::optional<QDate> LePeriodo(const QString& ddmm, int ano)
+std::optional<QDate> LePeriodo(QStringView ddmm, int ano)
 {
     if (ddmm.size() != 5 || ddmm[2] != u'/')
         return std::nullopt;

@@ -42,6 +42,6 @@ bool EhNumerico(QStringView texto);
 double LeNumero(QStringView texto);
 
 // A "dd/mm" period of a year: exactly two digits, "/", two digits, a day that exists.
-std::optional<QDate> LePeriodo(const QString& ddmm, int ano);
+std::optional<QDate> LePeriodo(QStringView ddmm, int ano);
 // "mmdd" of a "dd/mm" text (15/03 -> 0315); a text that is not a period is returned unchanged.
 QString ChaveMesDia(const QString& ddmm);

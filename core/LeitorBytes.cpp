@@ -25,7 +25,7 @@ bool LeitorBytes::enche()
 
 bool LeitorBytes::linha(QByteArray& saida)
 {
-    saida.clear();
+    saida.resize(0); // keeps the capacity for the next line
     if (fim())
         return false;
     for (;;) {

@@ -2,14 +2,16 @@
 
 #include "Formatos.h"
 
+#include <algorithm>
+
 namespace
 {
 
-int digitoVerificador(const QString& digitos, int quantos, int pesoInicial, int extra)
+int digitoVerificador(const char16_t* digitos, int quantos, int pesoInicial, int extra)
 {
     int soma = extra;
     for (int i = 0; i < quantos; ++i)
-        soma += (pesoInicial - i) * digitos[i].digitValue();
+        soma += (pesoInicial - i) * (digitos[i] - u'0');
     const int resto = soma % 11;
     return resto < 2 ? 0 : 11 - resto;
 }
@@ -18,27 +20,39 @@ int digitoVerificador(const QString& digitos, int quantos, int pesoInicial, int 
 
 QString ValidaCPF(QString& cpf)
 {
-    QString digitos;
+    // The digits are gathered in place, zero-filled on the left: every line of a verified file
+    // comes through here, and only the one text that goes back into `cpf` is built.
+    char16_t lidos[11];
+    int total = 0;
+    bool soZeros = true;
     for (const QChar c : cpf) {
-        if (c >= u'0' && c <= u'9')
-            digitos.append(c);
+        if (c < u'0' || c > u'9')
+            continue;
+        // More digits than a CPF holds: no CPF at all, and never a shortened one.
+        if (total == 11)
+            return {};
+        soZeros = soZeros && c == u'0';
+        lidos[total++] = c.unicode();
     }
-    if (!cpf.trimmed().isEmpty() && digitos.count(u'0') == digitos.size())
+    if (total == 0) {
+        if (cpf.trimmed().isEmpty())
+            cpf = QString();
         return {};
-    // More digits than a CPF holds: no CPF at all, and never a shortened one.
-    if (digitos.size() > 11)
+    }
+    if (soZeros)
         return {};
-    cpf = digitos.isEmpty() ? QString() : digitos.rightJustified(11, u'0');
-    if (cpf.isEmpty())
-        return {};
-    const int c1 = digitoVerificador(cpf, 9, 10, 0);
-    const int c2 = digitoVerificador(cpf, 9, 11, 2 * c1);
-    if (cpf[9].digitValue() == c1 && cpf[10].digitValue() == c2)
+    char16_t digitos[11];
+    std::fill(digitos, digitos + 11 - total, u'0');
+    std::copy(lidos, lidos + total, digitos + 11 - total);
+    cpf = QString(reinterpret_cast<const QChar*>(digitos), 11);
+    const int c1 = digitoVerificador(digitos, 9, 10, 0);
+    const int c2 = digitoVerificador(digitos, 9, 11, 2 * c1);
+    if (digitos[9] - u'0' == c1 && digitos[10] - u'0' == c2)
         return cpf;
     return {};
 }
 
-bool PeriodoValido(const QString& campo, const QString& exercicio)
+bool PeriodoValido(QStringView campo, QStringView exercicio)
 {
     bool ok = false;
     const int ano = exercicio.trimmed().toInt(&ok);

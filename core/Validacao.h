@@ -10,7 +10,7 @@ QString ValidaCPF(QString& cpf);
 
 // Whether `campo` is a "dd/mm" period of the exercise year typed in `exercicio`: two digits of
 // day, "/", two digits of month, and the day exists in that month of that year.
-bool PeriodoValido(const QString& campo, const QString& exercicio);
+bool PeriodoValido(QStringView campo, QStringView exercicio);
 
 // The text, trimmed, with every comma turned into a point and every blank dropped.
 QString TrocaVirgula(const QString& texto);

@@ -28,7 +28,8 @@ bool ehDigito(QChar c)
 
 RecusaLinha naLinha(const QString& antes, int linha)
 {
-    return RecusaLinha{MensagemLinha{antes, u". Verifique"_s}.texto(linha), Icone::Parada, {}, linha};
+    return RecusaLinha{
+        MensagemLinha{antes, u". Verifique"_s}.texto(linha), Icone::Parada, {}, linha};
 }
 
 // The NE as the register keeps it: digits only, leading zeros dropped, at most the nine digits
@@ -136,7 +137,7 @@ std::optional<RecusaLinha> VerificadorLinhas::verifica(QByteArrayView bytes, int
 }
 
 std::optional<RecusaLinha> VerificadorLinhas::cabecalho(const QString& texto, const Campos& campos,
-                                                   bool legivel, int linha)
+                                                        bool legivel, int linha)
 {
     if (texto.trimmed().size() < 20)
         return foraDoLayout(linha);
@@ -155,8 +156,8 @@ std::optional<RecusaLinha> VerificadorLinhas::cabecalho(const QString& texto, co
     return std::nullopt;
 }
 
-std::optional<RecusaLinha> VerificadorLinhas::adiantamento(const QString& texto, const Campos& campos,
-                                                      bool legivel, int linha)
+std::optional<RecusaLinha>
+VerificadorLinhas::adiantamento(const QString& texto, const Campos& campos, bool legivel, int linha)
 {
     if (variante_.tamanhoMinimoAdiantamento > 0 &&
         texto.trimmed().size() < variante_.tamanhoMinimoAdiantamento)
@@ -192,11 +193,11 @@ std::optional<RecusaLinha> VerificadorLinhas::adiantamento(const QString& texto,
         return foraDoLayout(linha);
     if (branco(campos[6]))
         return naLinha(u"Período inicial não informado. Linha: "_s, linha);
-    if (!PeriodoValido(campos[6].trimmed().toString(), exercicio_))
+    if (!PeriodoValido(campos[6].trimmed(), exercicio_))
         return naLinha(u"Período inicial está incorreto."_s, linha);
     if (branco(campos[7]))
         return naLinha(u"Período final não informado. Linha: "_s, linha);
-    if (!PeriodoValido(campos[7].trimmed().toString(), exercicio_))
+    if (!PeriodoValido(campos[7].trimmed(), exercicio_))
         return naLinha(u"Período final está incorreto."_s, linha);
     if (!legivel)
         return foraDoLayout(linha);
