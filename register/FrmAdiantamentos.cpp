@@ -1,6 +1,7 @@
 #include "FrmAdiantamentos.h"
 
 #include "ArquivoEnvio.h"
+#include "BarraProgresso.h"
 #include "Caminhos.h"
 #include "Catalogo.h"
 #include "ComportamentoCampo.h"
@@ -743,15 +744,7 @@ void FrmAdiantamentos::mostraProgresso(int minimo, int maximo, int valor)
 
 void FrmAdiantamentos::avancaProgresso(int valor)
 {
-    // The bar repaints itself at once on every visible change: moved by every line of a full
-    // register it took a third of the exercise start. A hundredth of the bar at a time is as
-    // much as the eye follows; the last value always shows.
-    const int maximo = ProgressBar1->maximum();
-    const int alvo = qMin(valor, maximo);
-    const int atual = ProgressBar1->value();
-    const int passo = qMax(1, (maximo - ProgressBar1->minimum()) / 100);
-    if (alvo == maximo || alvo < atual || alvo - atual >= passo)
-        ProgressBar1->setValue(alvo);
+    AvancaBarra(*ProgressBar1, valor);
 }
 
 void FrmAdiantamentos::CmdCarrega_Click()

@@ -1,4 +1,5 @@
 #include "AtividadeQt.h"
+#include "BarraProgresso.h"
 #include "EncerramentoQt.h"
 #include "ImprimeQt.h"
 #include "PastaTemporaria.h"
@@ -8,6 +9,7 @@
 #include <QCursor>
 #include <QFile>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QTest>
 #include <QTimer>
 
@@ -83,6 +85,32 @@ TEST(Atividade, NoLacoDeixaPassarDeTemposEmTempos)
     agenda();
     atividade.processaEventos();
     EXPECT_EQ(rodadas, 3);
+}
+
+TEST(BarraProgresso, AvancaAosCentesimosAteOFim)
+{
+    QProgressBar barra;
+    barra.setRange(1, 32001);
+    barra.setValue(1);
+    QList<int> mostrados;
+    QObject::connect(&barra, &QProgressBar::valueChanged, &barra,
+                     [&mostrados](int v) { mostrados << v; });
+    for (int valor = 2; valor <= 32001; ++valor)
+        AvancaBarra(barra, valor);
+    EXPECT_EQ(barra.value(), 32001);
+    EXPECT_LE(mostrados.size(), 101);
+    EXPECT_EQ(mostrados.first(), 321);
+    // Past the end it stays at the end; a value back shows at once.
+    AvancaBarra(barra, 40000);
+    EXPECT_EQ(barra.value(), 32001);
+    AvancaBarra(barra, 1);
+    EXPECT_EQ(barra.value(), 1);
+    // A short file moves it line by line.
+    barra.setRange(1, 4);
+    for (int valor = 2; valor <= 4; ++valor) {
+        AvancaBarra(barra, valor);
+        EXPECT_EQ(barra.value(), valor);
+    }
 }
 
 TEST(EncerramentoDeathTest, TerminaNaHoraSemRodarMaisNada)

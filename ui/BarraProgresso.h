@@ -1,0 +1,9 @@
+#pragma once
+
+class QProgressBar;
+
+// Moves a progress bar that a loop advances once per line of a file. Every value given to the
+// bar costs it a style computation and, on a visible change, an immediate repaint: over a full
+// register that was a third of the exercise start. The bar is moved a hundredth of its range at
+// a time, and to its last value and any value back always.
+void AvancaBarra(QProgressBar& barra, int valor);
