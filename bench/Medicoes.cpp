@@ -8,6 +8,7 @@
 #include "Caminhos.h"
 #include "ConversaoImportacao.h"
 #include "FrmAdiantamentos.h"
+#include "FrmImportacao.h"
 #include "Module1.h"
 #include "Registro.h"
 #include "RegrasEntrada.h"
@@ -62,6 +63,7 @@ public:
         DefinePastaPrograma(pasta_.path());
     }
     ~PastaPropria() { DefinePastaPrograma(registro->pasta.path()); }
+    QString caminho() const { return pasta_.path(); }
     PastaPropria(const PastaPropria&) = delete;
     PastaPropria& operator=(const PastaPropria&) = delete;
 
@@ -203,6 +205,42 @@ void CarregaJanela(benchmark::State& estado)
         j.inicia();
         if (!Carregada(estado, j))
             break;
+    }
+    Linhas(estado);
+}
+
+// "&Importar..." in the import dialog on the register file, with Yes to its question: the
+// verification, the conversion and the main window's list replaced, as the operator waits.
+void ImportaJanela(benchmark::State& estado)
+{
+    const PastaPropria pasta; // holds the register file and nothing else
+    Janela j;
+    j.mudos.unidades.raizC = pasta.caminho();
+    j.mudos.mensagens.respostaSimNao = Resposta::Sim;
+    for (auto _ : estado) {
+        estado.PauseTiming();
+        auto dialogo = std::make_unique<FrmImportacao>(j.janela, j.servicos, &j.janela);
+        dialogo->show();
+        QCoreApplication::processEvents();
+        j.janela.lista().limpa();
+        estado.ResumeTiming();
+
+        dialogo->CmdImportar_Click();
+        QCoreApplication::processEvents();
+
+        estado.PauseTiming();
+        dialogo.reset();
+        const QStringList mostradas = j.mudos.mensagens.mostradas;
+        j.mudos.mensagens.mostradas.clear();
+        estado.ResumeTiming();
+        if (mostradas.size() != 2 || mostradas.last() != u"Importação efetuada com sucesso!"_s) {
+            estado.SkipWithError(qPrintable(u"caixas inesperadas: "_s + mostradas.join(u" | "_s)));
+            break;
+        }
+        if (j.janela.lista().linhas() != registro->linhas.size()) {
+            estado.SkipWithError("a importação não trouxe todas as linhas");
+            break;
+        }
     }
     Linhas(estado);
 }
@@ -610,6 +648,7 @@ int main(int argc, char** argv)
     registra("CarregaArquivo", CarregaModelo);
     registra("ConverteImportacao", ImportaArquivo);
     registra("IniciaJanela", CarregaJanela);
+    registra("ImportaJanela", ImportaJanela);
     registra("GravaArquivo", GravaArquivoCompleto);
     registra("ArquivoEnvio", ArquivoEnvio);
     // Every title of the list: the five with a hidden key, and the three sorted by their text.

@@ -16,18 +16,27 @@ public:
     Resposta mostra(const QString& texto, Icone, Botoes botoes, const QString&) override
     {
         mostradas.append(texto);
-        return botoes == Botoes::SimNao ? Resposta::Nao : Resposta::Ok;
+        return botoes == Botoes::SimNao ? respostaSimNao : Resposta::Ok;
     }
     void bipe() override {}
 
     QStringList mostradas;
+    Resposta respostaSimNao = Resposta::Nao;
 };
 
+// One drive, c:, opening at the folder given (none while it is empty).
 class UnidadesMudas final : public Unidades
 {
 public:
-    QList<Unidade> lista() override { return {}; }
+    QList<Unidade> lista() override
+    {
+        if (raizC.isEmpty())
+            return {};
+        return {Unidade{u'c', QStringLiteral("Sistema"), raizC}};
+    }
     std::optional<Falha> verifica(const Unidade&) override { return std::nullopt; }
+
+    QString raizC;
 };
 
 class AjudaMuda final : public Ajuda
