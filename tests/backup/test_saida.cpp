@@ -233,12 +233,19 @@ TEST_F(Restauracao, CopiaRestauradaEhGravadaAoSair)
         QuandoAbrir<frmGrava>([this](frmGrava& g) {
             EXPECT_EQ(Module1::ModoGrava, u"R"_s);
             abrePasta(g, u"copias"_s);
-            g.findChild<QListWidget*>(u"File1"_s)->setFocus();
-            QTest::keyClick(g.findChild<QListWidget*>(u"File1"_s), Qt::Key_Down);
+            // The operator clicks the backup in the file list; Restaurar then becomes available.
+            auto* arquivos = em<QListWidget>(g, "File1");
+            const QList<QListWidgetItem*> achados =
+                arquivos->findItems(u"PravexBkp2005.txt"_s, Qt::MatchFixedString);
+            ASSERT_EQ(achados.size(), 1);
+            QTest::mouseClick(arquivos->viewport(), Qt::LeftButton, {},
+                              arquivos->visualItemRect(achados.first()).center());
+            ASSERT_TRUE(em<QPushButton>(g, "CmdImportar")->isEnabled());
             clica(g, "CmdImportar");
         });
-        ASSERT_TRUE(Ativa(r));
-        QTest::keyClick(&r, Qt::Key_R, Qt::AltModifier);
+        // Pressed once this handler has returned, as its access key would press it, without
+        // depending on the dialog taking the keyboard in time on a busy machine.
+        em<QPushButton>(r, "CmdRestaura")->animateClick();
     });
     EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }));
     EXPECT_EQ(txt("TxtOrgao")->text(), u"PREFEITURA MUNICIPAL DE ONTEM"_s);
