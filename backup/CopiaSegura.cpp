@@ -1,5 +1,7 @@
 #include "CopiaSegura.h"
 
+#include "Substituto.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,19 +26,9 @@ std::optional<Falha> CopiaSegura(const QString& origem, const QString& destino)
     if (!entrada.open(QIODevice::ReadOnly))
         return Falha::deArquivo(entrada, errno);
 
-    const QFileInfo alvo(destino);
-    // Checked first: a missing folder would otherwise come back as "file not found".
-    if (!alvo.absoluteDir().exists())
-        return Falha::numerada(Falha::CaminhoNaoEncontrado);
-    if (alvo.isDir())
-        return Falha::numerada(Falha::ErroAcessoCaminho);
-
     QSaveFile saida(destino);
-    // Unbuffered: every write is counted here, so commit() has nothing left to flush that could
-    // fall short unnoticed and still rename a truncated copy over the old one.
-    errno = 0;
-    if (!saida.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return Falha::deArquivo(saida, errno);
+    if (const std::optional<Falha> falha = AbreSubstituto(saida))
+        return falha;
     QByteArray bloco(TamanhoBloco, Qt::Uninitialized);
     for (;;) {
         const qint64 lidos = entrada.read(bloco.data(), TamanhoBloco);

@@ -3,6 +3,7 @@
 #include "Catalogo.h"
 #include "Estreito.h"
 #include "LeitorBytes.h"
+#include "Substituto.h"
 #include "Win1252.h"
 
 #include <QDir>
@@ -279,17 +280,9 @@ std::optional<Falha> falhaDeGravacao(QSaveFile& arquivo, int codigoErrno)
 std::optional<Falha> EscreveArquivoExercicio(const QString& caminho, const Cabecalho& cabecalho,
                                              const QList<Adiantamento>& linhas)
 {
-    const QFileInfo info(caminho);
-    if (!info.absoluteDir().exists())
-        return Falha::numerada(Falha::CaminhoNaoEncontrado);
-    if (info.isDir())
-        return Falha::numerada(Falha::ErroAcessoCaminho);
-
     QSaveFile arquivo(caminho);
-    // Unbuffered, so that every write is checked here and commit() has nothing left to flush.
-    errno = 0;
-    if (!arquivo.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return Falha::deArquivo(arquivo, errno);
+    if (const std::optional<Falha> falha = AbreSubstituto(arquivo))
+        return falha;
 
     constexpr qsizetype Bloco = 64 * 1024;
     QByteArray buffer;

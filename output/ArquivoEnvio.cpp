@@ -5,6 +5,7 @@
 #include "LeitorBytes.h"
 #include "Module1.h"
 #include "Registro.h"
+#include "Substituto.h"
 
 #include <QDir>
 #include <QFile>
@@ -75,19 +76,9 @@ std::optional<Falha> GravaArquivoEnvio(const QString& arquivoDados, const QStrin
         if (!dados.open(QIODevice::ReadOnly))
             return Falha::deArquivo(dados, errno);
 
-        const QFileInfo destino(arquivoEnvio);
-        // Checked first: opening a file in a missing folder would report "file not found".
-        if (!destino.absoluteDir().exists())
-            return Falha::numerada(Falha::CaminhoNaoEncontrado);
-        if (destino.isDir())
-            return Falha::numerada(Falha::ErroAcessoCaminho);
-
         QSaveFile envio(arquivoEnvio);
-        // Unbuffered: every write is checked here, and commit() has nothing left to flush that
-        // could fall short unnoticed.
-        errno = 0;
-        if (!envio.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return Falha::deArquivo(envio, errno);
+        if (const std::optional<Falha> falha = AbreSubstituto(envio))
+            return falha;
         // On a failure below, leaving this scope discards the new file without touching the
         // previous one.
         CodificaArquivoEnvio(dados, envio, andamento);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Dialogos.h"
 #include "JanelaTeste.h"
 #include "ListasArquivos.h"
 #include "frmGrava.h"
@@ -84,30 +85,6 @@ protected:
         return QTest::qWaitFor([this] { return grava() == nullptr; }, 2000);
     }
 
-    template <typename T = QWidget> static T* em(const QWidget& dialogo, const char* nome)
-    {
-        T* achado = dialogo.findChild<T*>(QString::fromLatin1(nome));
-        EXPECT_NE(achado, nullptr) << nome;
-        return achado;
-    }
-    static void clica(const QWidget& dialogo, const char* botao)
-    {
-        QTest::mouseClick(em(dialogo, botao), Qt::LeftButton);
-    }
-    // Opens a folder of the folder list by Enter, as the operator does.
-    static void abrePasta(const QWidget& dialogo, const QString& nome)
-    {
-        auto* lista = em<QListWidget>(dialogo, "dirDiretorio");
-        for (int i = 0; i < lista->count(); ++i) {
-            if (lista->item(i)->text().trimmed() == nome) {
-                lista->setFocus();
-                lista->setCurrentRow(i);
-                QTest::keyClick(lista, Qt::Key_Return);
-                return;
-            }
-        }
-        ADD_FAILURE() << "no folder " << nome.toStdString();
-    }
     static QString pastaEscolhida(const QWidget& dialogo)
     {
         return em<ListaPastas>(dialogo, "dirDiretorio")->caminho();

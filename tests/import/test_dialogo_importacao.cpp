@@ -1,3 +1,4 @@
+#include "Dialogos.h"
 #include "FrmImportacao.h"
 #include "JanelaTeste.h"
 #include "ListasArquivos.h"
@@ -95,30 +96,6 @@ protected:
         return d;
     }
 
-    template <typename T = QWidget> static T* em(const QWidget& d, const char* nome)
-    {
-        T* achado = d.findChild<T*>(QString::fromLatin1(nome));
-        EXPECT_NE(achado, nullptr) << nome;
-        return achado;
-    }
-    static void clica(const QWidget& d, const char* nome)
-    {
-        QTest::mouseClick(em(d, nome), Qt::LeftButton);
-    }
-    // Opens a subfolder of the folder list with Enter, as the operator does.
-    static void abrePasta(const QWidget& d, const QString& nome)
-    {
-        auto* lista = em<QListWidget>(d, "dirDiretorio");
-        for (int i = 0; i < lista->count(); ++i) {
-            if (lista->item(i)->text().trimmed() == nome) {
-                lista->setFocus();
-                lista->setCurrentRow(i);
-                QTest::keyClick(lista, Qt::Key_Return);
-                return;
-            }
-        }
-        ADD_FAILURE() << "no folder " << nome.toStdString();
-    }
     static void clicaArquivo(const QWidget& d, const QString& nome)
     {
         auto* lista = em<QListWidget>(d, "File1");
