@@ -32,16 +32,6 @@ const QString TextoFalhaEnvio =
     u"suas permissões.\r"
     u"Se você está tentando gravar em CD, verifique que deve ser do tipo gravável."_s;
 
-const QString TextoErroUnidade = u"Ocorreu um erro na unidade de disco !\r\r"
-                                 u"É possível que a unidade esteja defeituosa.\r"
-                                 u"Verifique e tente novamente."_s;
-
-// The floppy and the CD drive: never offered as a place to write or read.
-bool Recusada(QChar letra)
-{
-    return letra == u'a' || letra == u'd';
-}
-
 // Whether `caminho` is the folder `raiz` or lies below it.
 bool Contem(const QString& raiz, const QString& caminho)
 {
@@ -172,24 +162,8 @@ void frmGrava::Form_Load()
 
 void frmGrava::drvDrive_Change()
 {
-    const Unidade* unidade = drvDrive->unidade();
-    if (unidade == nullptr)
-        return;
-    if (Recusada(unidade->letra)) {
-        servicos_.mensagens.mostra(
-            u"Diretório/Unidade não disponível, favor selecionar outro Diretório/Unidade."_s);
-        drvDrive->defineUnidade(u'c');
-        return;
-    }
-    if (const std::optional<Falha> falha = servicos_.unidades.verifica(*unidade)) {
-        if (falha->ehDeDispositivo()) {
-            servicos_.mensagens.mostra(TextoErroUnidade, Icone::Exclamacao, Botoes::Ok,
-                                       u"QMZ - ERRO"_s);
-            drvDrive->defineUnidade(u'c');
-        }
-        return;
-    }
-    dirDiretorio->defineCaminho(unidade->raiz);
+    if (const Unidade* unidade = UnidadeAceita(*drvDrive, servicos_.unidades, servicos_.mensagens))
+        dirDiretorio->defineCaminho(unidade->raiz);
 }
 
 void frmGrava::dirDiretorio_Change()

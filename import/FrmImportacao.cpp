@@ -132,27 +132,8 @@ void FrmImportacao::montaJanela()
 
 void FrmImportacao::drvDrive_Change()
 {
-    const Unidade* unidade = drvDrive->unidade();
-    if (!unidade)
-        return;
-    if (unidade->letra == u'a' || unidade->letra == u'd') {
-        servicos_.mensagens.mostra(u"Diretório/Unidade não disponível, favor selecionar outro "
-                                   u"Diretório/Unidade."_s);
-        // Back at the start drive, its change shows that drive's folder.
-        drvDrive->defineUnidade(UnidadeInicial);
-        return;
-    }
-    if (const std::optional<Falha> falha = servicos_.unidades.verifica(*unidade)) {
-        if (falha->ehDeDispositivo()) {
-            servicos_.mensagens.mostra(u"Ocorreu um erro na unidade de disco !\r\rÉ possível que "
-                                       u"a unidade esteja defeituosa.\rVerifique e tente "
-                                       u"novamente."_s,
-                                       Icone::Exclamacao, Botoes::Ok, u"QMZ - ERRO"_s);
-            drvDrive->defineUnidade(UnidadeInicial);
-        }
-        return;
-    }
-    dirDiretorio->defineCaminho(unidade->raiz);
+    if (const Unidade* unidade = UnidadeAceita(*drvDrive, servicos_.unidades, servicos_.mensagens))
+        dirDiretorio->defineCaminho(unidade->raiz);
 }
 
 void FrmImportacao::dirDiretorio_Change()

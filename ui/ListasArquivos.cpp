@@ -149,3 +149,28 @@ void ListaArquivos::preenche()
         }
     }
 }
+
+const Unidade* UnidadeAceita(ListaUnidades& lista, Unidades& unidades, Mensagens& mensagens)
+{
+    const Unidade* unidade = lista.unidade();
+    if (unidade == nullptr)
+        return nullptr;
+    if (unidade->letra == u'a' || unidade->letra == u'd') {
+        mensagens.mostra(
+            u"Diretório/Unidade não disponível, favor selecionar outro Diretório/Unidade."_s);
+        // Back at the start drive, its own change shows that drive's folder.
+        lista.defineUnidade(u'c');
+        return nullptr;
+    }
+    if (const std::optional<Falha> falha = unidades.verifica(*unidade)) {
+        if (falha->ehDeDispositivo()) {
+            mensagens.mostra(u"Ocorreu um erro na unidade de disco !\r\r"
+                             u"É possível que a unidade esteja defeituosa.\r"
+                             u"Verifique e tente novamente."_s,
+                             Icone::Exclamacao, Botoes::Ok, u"QMZ - ERRO"_s);
+            lista.defineUnidade(u'c');
+        }
+        return nullptr;
+    }
+    return unidade;
+}

@@ -31,6 +31,12 @@ private:
     QList<Unidade> unidades_;
 };
 
+// The drive picked in `lista` when a dialog may browse it. The floppy (a:) and the CD drive
+// (d:) are refused with their message and a drive with a device error is reported; either way
+// the list goes back to the start drive c: and nothing is returned. A drive that fails in any
+// other way is passed over without a word.
+const Unidade* UnidadeAceita(ListaUnidades& lista, Unidades& unidades, Mensagens& mensagens);
+
 // The folder list: the folders from the file system's root down to the current one, then the
 // current folder's subfolders. Double click or Enter opens a folder.
 class ListaPastas : public QListWidget
