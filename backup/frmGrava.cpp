@@ -206,7 +206,7 @@ void frmGrava::CmdImportar_Click()
                                        u":'  não permitida, favor selecionar outra unidade."_s);
             return;
         }
-        const QString exercicio = form_.cabecalho().exercicio;
+        const QString exercicio = ExercicioAberto();
         const QString pasta = dirDiretorio->caminho();
         if (modo_ == u"T"_s) {
             const QString origem = CaminhoArquivoEnvio(exercicio);
@@ -219,7 +219,7 @@ void frmGrava::CmdImportar_Click()
             servicos_.mensagens.mostra(u"Arquivo para o ORVAL gravado. "_s, Icone::Informacao,
                                        Botoes::Ok, u"Arquivo para o ORVAL"_s);
         } else if (modo_ == u"B"_s) {
-            const QString origem = CaminhoArquivoExercicio(exercicio);
+            const QString origem = Module1::ArquivoExercicio;
             const QString destino = JuntaCaminho(pasta, NomeArquivoBackup(exercicio));
             if (!MesmoArquivo(origem, destino)) {
                 if (const std::optional<Falha> falha = CopiaSegura(origem, destino))
@@ -229,8 +229,17 @@ void frmGrava::CmdImportar_Click()
                                        Icone::Informacao, Botoes::Ok,
                                        u"Arquivo de segurança (backup)"_s);
         } else if (modo_ == u"R"_s) {
+            // A year typed and not started is not the open exercise's: a backup without a header
+            // keeps the exercise that was open.
+            Cabecalho mostrado = form_.cabecalho();
+            mostrado.exercicio = exercicio;
+            form_.defineCabecalho(mostrado);
             if (CarregaArquivo(File1->caminhoSelecionado(), form_, servicos_.mensagens,
                                servicos_.atividade) == 0) {
+                // The window shows no register now: nothing may be written in an exercise's name
+                // until one is started again.
+                FechaExercicio();
+                Module1::PendenteGravar.clear();
                 servicos_.mensagens.mostra(
                     u"Problema na restauração. Provavelmente as informações estão fora do "
                     u"layout esperado, ou não é o arquivo correto. Verifique"_s,
@@ -238,9 +247,9 @@ void frmGrava::CmdImportar_Click()
                 return;
             }
             Module1::PendenteGravar = u"R"_s;
-            // The restored register is written to its own year's file: deleting its last row
-            // must delete that file, not the one of the exercise shown before.
-            Module1::ArquivoExercicio = CaminhoArquivoExercicio(form_.cabecalho().exercicio);
+            // The restored register belongs to its header's year: every write goes to that
+            // year's file, and deleting its last row deletes that file.
+            AbreExercicio(form_.cabecalho().exercicio);
             servicos_.mensagens.mostra(u"Cópia de Segurança restaurada com sucesso."_s);
         }
         accept();

@@ -41,15 +41,16 @@ bool LeitorRegistros::fim()
 
 QString LeitorRegistros::campo()
 {
-    while (bytes_.espia() == ' ' || bytes_.espia() == '\t')
+    const auto branco = [](int c) { return c == ' ' || c == '\t'; };
+    while (branco(bytes_.espia()))
         bytes_.proximo();
     const bool entreAspas = bytes_.espia() == '"';
     if (entreAspas)
         bytes_.proximo();
     const auto fimDoTexto = [entreAspas](char c) {
-        if (c == '\r' || c == '\n')
+        if (c == '\r' || c == '\n' || c == '"')
             return true;
-        return entreAspas ? c == '"' : c == ',';
+        return !entreAspas && c == ',';
     };
 
     // The field's bytes are decoded straight from the read buffer; they are gathered in a copy
@@ -74,14 +75,16 @@ QString LeitorRegistros::campo()
             break;
         }
     }
+    // A double quote only ever encloses a whole field: one that is never closed, one with more
+    // than blanks after it, or one inside a field would cut the field and lose what follows.
     if (entreAspas) {
-        if (bytes_.espia() == '"')
-            bytes_.proximo();
-        // What follows the closing quote up to the separator is not part of the field.
-        while (!fimDeCampo(bytes_.espia()))
+        if (bytes_.espia() != '"')
+            throw foraDoLayout();
+        bytes_.proximo();
+        while (branco(bytes_.espia()))
             bytes_.proximo();
     }
-    if (!texto)
+    if (!texto || !fimDeCampo(bytes_.espia()))
         throw foraDoLayout();
     return *texto;
 }
@@ -132,8 +135,9 @@ Adiantamento AdiantamentoDeRegistro(const Registro& campos)
         throw foraDoLayout();
     a.valor = *centavos;
 
-    a.periodoInicial = campos[6];
-    a.periodoFinal = campos[7];
+    // A period is its five characters: blanks around it would make its sort key wrong.
+    a.periodoInicial = campos[6].trimmed();
+    a.periodoFinal = campos[7].trimmed();
     return a;
 }
 

@@ -37,6 +37,14 @@ QString NomeArquivoExercicio(const QString& exercicio)
     return u"Pravex"_s + exercicio.trimmed() + u".txt"_s;
 }
 
+QString AnoDoArquivoExercicio(const QString& nome)
+{
+    const QString inicio = u"Pravex"_s, fim = u".txt"_s;
+    if (!nome.startsWith(inicio) || !nome.endsWith(fim) || nome.size() < inicio.size() + fim.size())
+        return QString();
+    return nome.mid(inicio.size(), nome.size() - inicio.size() - fim.size());
+}
+
 QString NomeArquivoEnvio(const QString& exercicio)
 {
     return u"pravexenvio"_s + exercicio.trimmed() + u".txt"_s;

@@ -13,6 +13,8 @@ QString JuntaCaminho(const QString& pasta, const QString& nome);
 
 // Names of the files the program keeps for an exercise (the year as typed, trimmed here).
 QString NomeArquivoExercicio(const QString& exercicio); // "Pravex2005.txt"
-QString NomeArquivoEnvio(const QString& exercicio);     // "pravexenvio2005.txt"
-QString NomeArquivoBackup(const QString& exercicio);    // "PravexBkp2005.txt"
+// The year a data file's name carries: "2005" for "Pravex2005.txt"; empty for any other name.
+QString AnoDoArquivoExercicio(const QString& nome);
+QString NomeArquivoEnvio(const QString& exercicio);  // "pravexenvio2005.txt"
+QString NomeArquivoBackup(const QString& exercicio); // "PravexBkp2005.txt"
 inline constexpr auto NomeArquivoAjuda = "Pravex.chm";

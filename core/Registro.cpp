@@ -9,11 +9,38 @@
 #include "Module1.h"
 #include "Servicos.h"
 
+#include <QFileInfo>
+
 using namespace Qt::Literals::StringLiterals;
 
 QString CaminhoArquivoExercicio(const QString& exercicio)
 {
     return JuntaCaminho(PastaPrograma(), NomeArquivoExercicio(exercicio));
+}
+
+void AbreExercicio(const QString& exercicio)
+{
+    Module1::ArquivoExercicio =
+        exercicio.trimmed().isEmpty() ? QString() : CaminhoArquivoExercicio(exercicio);
+}
+
+void FechaExercicio()
+{
+    Module1::ArquivoExercicio.clear();
+}
+
+QString ExercicioAberto()
+{
+    return Module1::ArquivoExercicio.isEmpty()
+               ? QString()
+               : AnoDoArquivoExercicio(QFileInfo(Module1::ArquivoExercicio).fileName());
+}
+
+Cabecalho CabecalhoAberto(const FormRegistro& form)
+{
+    Cabecalho c = form.cabecalho();
+    c.exercicio = ExercicioAberto();
+    return c;
 }
 
 namespace
@@ -31,7 +58,7 @@ bool recusa(FormRegistro& form, Mensagens& mensagens, const QString& texto, Camp
 
 bool GravaArquivo(FormRegistro& form, Mensagens& mensagens)
 {
-    const Cabecalho cabecalho = form.cabecalho();
+    const Cabecalho cabecalho = CabecalhoAberto(form);
     if (LeNumeroInicial(cabecalho.exercicio) < 2003)
         return recusa(form, mensagens, u"Informe um Exercício a partir de 2003"_s,
                       CampoCabecalho::Exercicio);
@@ -45,12 +72,13 @@ bool GravaArquivo(FormRegistro& form, Mensagens& mensagens)
         return recusa(form, mensagens, u"Nenhum Adiantamento foi informado."_s,
                       CampoCabecalho::Responsavel);
 
-    const std::optional<Falha> falha = EscreveArquivoExercicio(
-        CaminhoArquivoExercicio(cabecalho.exercicio), cabecalho, form.lista().todas());
+    const std::optional<Falha> falha =
+        EscreveArquivoExercicio(Module1::ArquivoExercicio, cabecalho, form.lista().todas());
     if (falha) {
         mensagens.mostra(falha->texto());
         return false;
     }
+    Module1::PendenteGravar.clear();
     return true;
 }
 
@@ -62,7 +90,7 @@ int ContaLinhas(const QString& caminho)
 }
 
 int CarregaArquivo(const QString& caminho, FormRegistro& form, Mensagens& mensagens,
-                   Atividade& atividade)
+                   Atividade& atividade, AoFalhar aoFalhar)
 {
     try {
         const int linhas = ContaLinhas(caminho);
@@ -80,8 +108,10 @@ int CarregaArquivo(const QString& caminho, FormRegistro& form, Mensagens& mensag
         mensagens.mostra(
             u"Informações fora do layout esperado, ou não é o arquivo correto. Verifique"_s,
             Icone::Parada);
-        form.limpaExercicio();
-        form.lista().limpa();
+        if (aoFalhar == AoFalhar::LimpaJanela) {
+            form.limpaExercicio();
+            form.lista().limpa();
+        }
         return 0;
     }
 }

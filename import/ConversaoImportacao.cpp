@@ -4,6 +4,7 @@
 #include "Estreito.h"
 #include "Falha.h"
 #include "LeitorBytes.h"
+#include "Validacao.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -30,10 +31,16 @@ Adiantamento AdiantamentoImportado(Registro campos)
     while (ne.size() > 1 && ne.front() == u'0')
         ne = ne.sliced(1);
     campos[1] = ne.left(CorteImportacao::NotaEmpenho).toString();
-    campos[3].truncate(CorteImportacao::Cpf);
+    // The CPF as the entry keeps a typed one: its eleven digits. Cut to twelve characters, a
+    // CPF written with points and a hyphen would lose its check digits.
+    QString cpf = campos[3].trimmed();
+    campos[3] = ValidaCPF(cpf);
+    if (campos[3].isEmpty())
+        throw Falha::numerada(Falha::ArgumentoInvalido);
     campos[4].truncate(CorteImportacao::Nome);
-    campos[6].truncate(CorteImportacao::Periodo);
-    campos[7].truncate(CorteImportacao::Periodo);
+    // Blanks around a period are not part of it; cut first, they would cut the period instead.
+    campos[6] = campos[6].trimmed().left(CorteImportacao::Periodo);
+    campos[7] = campos[7].trimmed().left(CorteImportacao::Periodo);
     // Past the cuts, the columns follow the data file reader's rules.
     return AdiantamentoDeRegistro(campos);
 }

@@ -45,7 +45,6 @@ inline constexpr int Responsavel = 40;
 // program comes back whole.
 inline constexpr int Processo = 30;
 inline constexpr int NotaEmpenho = 9;
-inline constexpr int Cpf = 12;
 inline constexpr int Nome = 40;
 inline constexpr int Periodo = 5;
 } // namespace CorteImportacao

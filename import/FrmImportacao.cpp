@@ -193,9 +193,9 @@ bool FrmImportacao::ImportarDados()
     DadosImportados dados = std::get<DadosImportados>(resultado);
     if (dados.cabecalho) {
         registro_.defineCabecalho(*dados.cabecalho);
-        // The register now belongs to the header's exercise: deleting its last row must remove
-        // that exercise's data file, not the one of the exercise that was open.
-        Module1::ArquivoExercicio = CaminhoArquivoExercicio(dados.cabecalho->exercicio);
+        // The register now belongs to the header's exercise: it is written to that exercise's
+        // data file, and deleting its last row removes that file.
+        AbreExercicio(dados.cabecalho->exercicio);
     }
     registro_.lista().defineLinhas(std::move(dados.adiantamentos));
     Module1::PendenteGravar.clear();

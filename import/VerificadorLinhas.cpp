@@ -67,6 +67,23 @@ bool ValorNoLayout(QStringView campo)
            std::all_of(decimais.begin(), decimais.end(), ehDigito);
 }
 
+// Whether a field's double quotes are what the file readers take them for: the pair that encloses
+// the whole field (blanks may stand around it). A quote anywhere else would cut the field there,
+// dropping what follows it, or run the field into the next line.
+bool AspasEnvolvemCampo(QStringView campo)
+{
+    while (!campo.isEmpty() && (campo.front() == u' ' || campo.front() == u'\t'))
+        campo = campo.sliced(1);
+    if (campo.isEmpty() || campo.front() != u'"')
+        return !campo.contains(u'"');
+    const qsizetype fecha = campo.indexOf(u'"', 1);
+    if (fecha < 0)
+        return false;
+    const QStringView depois = campo.sliced(fecha + 1);
+    return std::all_of(depois.begin(), depois.end(),
+                       [](QChar c) { return c == u' ' || c == u'\t'; });
+}
+
 // Rounded to the nearest whole number (halves to even); values beyond any year saturate, so
 // the narrow variable they go into raises its overflow instead of the conversion misbehaving.
 long long InteiroMaisProximo(double valor)
@@ -93,7 +110,8 @@ std::optional<RecusaLinha> VerificadorLinhas::verifica(QByteArrayView bytes, int
     const std::optional<QString> limpo = Win1252::decodificaEstrito(bytes);
     const QString texto = limpo ? *limpo : Win1252::decodifica(bytes);
     // What the file readers would take differently from what is checked here: bytes that are
-    // no text, a line feed (it ends a field there) and a line longer than they accept.
+    // no text, a line feed (it ends a field there), a line longer than they accept, and a
+    // double quote that does not enclose its whole field.
     // Commas and line feeds found in one pass over the bytes, which decode one to one into the
     // text's characters.
     std::array<qsizetype, 7> posicoes{};
@@ -132,8 +150,9 @@ std::optional<RecusaLinha> VerificadorLinhas::verifica(QByteArrayView bytes, int
     }
     campos[7] = linhaToda.sliced(de);
 
-    return linha == 1 ? cabecalho(texto, campos, legivel, linha)
-                      : adiantamento(texto, campos, legivel, linha);
+    const bool aspasCertas = std::all_of(campos.begin(), campos.end(), AspasEnvolvemCampo);
+    return linha == 1 ? cabecalho(texto, campos, legivel && aspasCertas, linha)
+                      : adiantamento(texto, campos, legivel && aspasCertas, linha);
 }
 
 std::optional<RecusaLinha> VerificadorLinhas::cabecalho(const QString& texto, const Campos& campos,

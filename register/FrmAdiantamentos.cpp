@@ -13,6 +13,7 @@
 #include "Module1.h"
 #include "Registro.h"
 #include "RegrasEntrada.h"
+#include "SelecionaTexto.h"
 #include "Servicos.h"
 #include "Verificacao.h"
 #include "frmGrava.h"
@@ -754,7 +755,7 @@ void FrmAdiantamentos::CmdCarrega_Click()
     if (LeNumeroInicial(TxtExercicio->text()) < 2003) {
         servicos_.mensagens.bipe();
         servicos_.mensagens.mostra(u"Informe um Exercício a partir de 2003"_s, Icone::Parada);
-        TxtExercicio->setFocus();
+        voltaAoExercicioAberto();
         return;
     }
     const QString caminho = CaminhoArquivoExercicio(TxtExercicio->text());
@@ -762,20 +763,24 @@ void FrmAdiantamentos::CmdCarrega_Click()
         aguarde(u"Validando arquivo, aguarde..."_s);
         if (!VerificaArquivo(caminho)) {
             fimAguarde();
+            voltaAoExercicioAberto();
             return;
         }
         aguarde(u"Carregando, aguarde..."_s);
-        if (CarregaArquivo(caminho, *this, servicos_.mensagens, servicos_.atividade) == 0) {
+        // A file that cannot be read leaves the open exercise as it was, as a refused one does.
+        if (CarregaArquivo(caminho, *this, servicos_.mensagens, servicos_.atividade,
+                           AoFalhar::MantemJanela) == 0) {
             fimAguarde();
             servicos_.mensagens.mostra(u"Provavelmente as informações estão fora do layout "
                                        u"esperado, ou não é o arquivo correto. Verifique"_s,
                                        Icone::Parada);
+            voltaAoExercicioAberto();
             return;
         }
-        Module1::ArquivoExercicio = caminho;
+        AbreExercicio(TxtExercicio->text());
         LvwAdiantamentos_Click();
     } else {
-        Module1::ArquivoExercicio = caminho;
+        AbreExercicio(TxtExercicio->text());
         TxtOrgao->clear();
         TxtElaborador->clear();
         TxtResponsavel->clear();
@@ -789,6 +794,13 @@ void FrmAdiantamentos::CmdCarrega_Click()
     }
     Module1::PendenteGravar.clear();
     fimAguarde();
+}
+
+void FrmAdiantamentos::voltaAoExercicioAberto()
+{
+    TxtExercicio->setText(ExercicioAberto());
+    TxtExercicio->setFocus();
+    SelecionaTexto(*TxtExercicio);
 }
 
 // ---- entry commands
@@ -858,7 +870,7 @@ void FrmAdiantamentos::CmdVoltar_Click()
 CamposEntrada FrmAdiantamentos::camposDigitados() const
 {
     CamposEntrada c;
-    c.cabecalho = cabecalho();
+    c.cabecalho = CabecalhoAberto(*this);
     c.processo = TxtProcesso->text();
     c.notaEmpenho = TxtNumeroNotaEmpenho->text();
     c.elemento = CboElemEcon->currentIndex();
@@ -984,6 +996,8 @@ void FrmAdiantamentos::CmdExcluir_Click()
         }
     }
     if (modelo_.linhas() == 0) {
+        // No file is the register of no rows: nothing is left to write on leaving.
+        Module1::PendenteGravar.clear();
         if (QFile::exists(Module1::ArquivoExercicio)) {
             QFile arquivo(Module1::ArquivoExercicio);
             errno = 0;
@@ -1018,12 +1032,12 @@ void FrmAdiantamentos::CmdExcluir_Click()
 
 void FrmAdiantamentos::CmdImprimir_Click()
 {
-    ImprimeRelatorio(cabecalho(), modelo_.todas(), servicos_);
+    ImprimeRelatorio(CabecalhoAberto(*this), modelo_.todas(), servicos_);
 }
 
 void FrmAdiantamentos::visualizaRelatorio()
 {
-    VisualizaRelatorio(cabecalho(), modelo_.todas(), servicos_);
+    VisualizaRelatorio(CabecalhoAberto(*this), modelo_.todas(), servicos_);
 }
 
 // ---- submission file for the audit court (F6)
@@ -1056,7 +1070,7 @@ void FrmAdiantamentos::CmdGravarArquivo_Click()
 {
     if (bloqueado_)
         return;
-    const Cabecalho c = cabecalho();
+    const Cabecalho c = CabecalhoAberto(*this);
     std::optional<Recusa> recusa = ChecaCabecalho(c);
     if (!recusa)
         recusa = ChecaNomeCredor(TxtNomeResponsavel->text());
@@ -1082,7 +1096,7 @@ void FrmAdiantamentos::CmdGravarArquivo_Click()
         aguarde(u"Lendo arquivo, aguarde..."_s);
         AndamentoNaJanela andamento(*this);
         try {
-            falha = GravaArquivoEnvio(CaminhoArquivoExercicio(c.exercicio), envio, andamento);
+            falha = GravaArquivoEnvio(Module1::ArquivoExercicio, envio, andamento);
         } catch (...) {
             termina();
             throw;

@@ -93,6 +93,8 @@ private:
     void selecionaSomente(int linha);
     struct CamposEntrada camposDigitados() const;
     bool VerificaArquivo(const QString& caminho);
+    // After a start that did not happen: the open exercise's year back, ready to be typed over.
+    void voltaAoExercicioAberto();
     void CboCPF_KeyPress(class QKeyEvent& tecla, bool& engolir);
     void CboCPF_LostFocus();
 

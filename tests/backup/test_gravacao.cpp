@@ -166,7 +166,8 @@ TEST_F(JanelaEnvio, F6ChecaOCabecalhoEOCredorNaOrdemSemGravarNada)
          "TxtElaborador"},
     };
     for (const CasoCabecalho& c : casos) {
-        txt("TxtExercicio")->setText(c.exercicio);
+        // The year checked is the open exercise's, as a restored backup may bring one before 2003.
+        AbreExercicio(c.exercicio);
         txt("TxtOrgao")->setText(c.orgao);
         txt("TxtResponsavel")->setText(c.responsavel);
         txt("TxtNomeResponsavel")->setText(c.credor);
@@ -181,7 +182,7 @@ TEST_F(JanelaEnvio, F6ChecaOCabecalhoEOCredorNaOrdemSemGravarNada)
     }
 
     // The limits themselves pass: 15 characters of órgão, 8 of responsável and of creditor.
-    txt("TxtExercicio")->setText(u"2005"_s);
+    AbreExercicio(u"2005"_s);
     txt("TxtOrgao")->setText(u" 15 CARACTERES.. "_s);
     txt("TxtResponsavel")->setText(u" OITO 8 8 "_s);
     txt("TxtNomeResponsavel")->setText(u" OITO 8 8 "_s);

@@ -2,6 +2,7 @@
 #include "frmRestaurarCopiaSeguranca.h"
 #include "frmSair.h"
 
+#include <QDir>
 #include <QFile>
 
 using namespace Qt::Literals::StringLiterals;
@@ -169,6 +170,22 @@ TEST_F(Saida, TodasAsLinhasExcluidasEncerraSemDialogo)
     EXPECT_EQ(sair(), nullptr);
 }
 
+// The copy is of the open exercise, whatever year is typed in the field and not started.
+TEST_F(Saida, ACopiaEhDoExercicioAbertoNaoDoAnoDigitado)
+{
+    pasta.escreve(NomeArquivoExercicio(u"2004"_s), "OUTRO ANO,2004,A,B,,,,\r\n");
+    txt("TxtExercicio")->setFocus();
+    txt("TxtExercicio")->setText(u"2004"_s);
+    abreSair();
+    QuandoAbrir<frmGrava>([this](frmGrava& g) {
+        abrePasta(g, u"destino"_s);
+        clica(g, "CmdImportar");
+    });
+    teclaDeAcesso(sair(), Qt::Key_S);
+    EXPECT_EQ(copias(), QStringList{u"PravexBkp2005.txt"_s});
+    EXPECT_EQ(LeBytes(pasta.arquivo(u"destino/PravexBkp2005.txt"_s)), Dados2005);
+}
+
 TEST_F(Saida, PendenteRecusadoPeloCabecalhoFicaNoProgramaComAMarca)
 {
     Module1::PendenteGravar = u"I"_s;
@@ -222,6 +239,70 @@ TEST_F(Restauracao, VoltarSoMostraDeNovoALinhaSelecionada)
     EXPECT_EQ(txt("TxtProcesso")->text(), u"P1"_s);
     EXPECT_EQ(coluna(0), (QStringList{u"P1"_s, u"P2"_s}));
     EXPECT_TRUE(Module1::PendenteGravar.isEmpty());
+}
+
+// A backup that cannot be read empties the window: no exercise is open any more, so nothing is
+// written in the name of the one shown before, and nothing is left pending.
+TEST_F(Restauracao, CopiaIlegivelFechaOExercicioAberto)
+{
+    ASSERT_TRUE(QDir(pasta.caminho()).mkdir(u"copias"_s));
+    pasta.escreve(u"copias/PravexBkp2005.txt"_s,
+                  "PREFEITURA,2005,A,B,,,,\r\nP7,70,339030,12345678909,CICRANO,5,01/04,30/04\r\n");
+    Module1::PendenteGravar = u"I"_s;
+    const qsizetype antes = caixas();
+    f7([this](frmRestaurarCopiaSeguranca& r) {
+        QuandoAbrir<frmGrava>([this](frmGrava& g) {
+            abrePasta(g, u"copias"_s);
+            auto* arquivos = em<QListWidget>(g, "File1");
+            arquivos->setCurrentRow(0);
+            clica(g, "CmdImportar");
+            clica(g, "CmdCancelar");
+        });
+        em<QPushButton>(r, "CmdRestaura")->animateClick();
+    });
+    EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }));
+    EXPECT_EQ(caixasDesde(antes).size(), 2);
+    EXPECT_EQ(janela->lista().linhas(), 0);
+    EXPECT_TRUE(Module1::ArquivoExercicio.isEmpty());
+    EXPECT_TRUE(Module1::PendenteGravar.isEmpty());
+
+    // F2 still opens the entry; its confirmation now asks for an exercise.
+    ASSERT_TRUE(Ativa(*janela));
+    tecla(Qt::Key_F2);
+    incluiPorTeclado({u"P3"_s, u"30"_s, u"339030"_s, u"11144477735"_s, u"NOVO CREDOR"_s, u"5,00"_s,
+                      u"0104"_s, u"3004"_s});
+    EXPECT_EQ(servicos.mensagens.textos().last(), u"Informe um Exercício a partir de 2003"_s);
+    EXPECT_EQ(LeBytes(arquivo(u"2005"_s)), Dados2005);
+}
+
+// The last row deleted deletes the data file: the list and the disk agree, so leaving does not
+// try to write an empty register again and again.
+TEST_F(Restauracao, ExcluirTudoDepoisDeRestaurarDeixaSair)
+{
+    ASSERT_TRUE(QDir(pasta.caminho()).mkdir(u"copias"_s));
+    pasta.escreve(u"copias/PravexBkp2005.txt"_s, Copia2005);
+    f7([this](frmRestaurarCopiaSeguranca& r) {
+        QuandoAbrir<frmGrava>([this](frmGrava& g) {
+            abrePasta(g, u"copias"_s);
+            em<QListWidget>(g, "File1")->setCurrentRow(0);
+            clica(g, "CmdImportar");
+        });
+        em<QPushButton>(r, "CmdRestaura")->animateClick();
+    });
+    EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }));
+    ASSERT_EQ(Module1::PendenteGravar, u"R"_s);
+    ASSERT_TRUE(Ativa(*janela));
+    lista()->setFocus();
+    lista()->selectAll();
+    servicos.mensagens.responde(Resposta::Ok, u"Confirma a exclusão."_s);
+    tecla(Qt::Key_F4);
+    ASSERT_EQ(janela->lista().linhas(), 0);
+    EXPECT_FALSE(QFile::exists(arquivo(u"2005"_s)));
+    EXPECT_TRUE(Module1::PendenteGravar.isEmpty());
+    const qsizetype antes = caixas();
+    esc();
+    EXPECT_EQ(caixasDesde(antes), QList<CaixaMostrada>());
+    EXPECT_EQ(servicos.encerramento.chamadas(), 1);
 }
 
 // The whole road: restore a backup, leave, and the data file is the backup byte for byte.

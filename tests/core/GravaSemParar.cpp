@@ -35,6 +35,7 @@ int main(int argc, char** argv)
     if (argc != 3)
         return 1;
     DefinePastaPrograma(QString::fromLocal8Bit(argv[1]));
+    AbreExercicio(CabecalhoGrande(0).exercicio);
     const int linhas = std::atoi(argv[2]);
     FormRegistroFalso versoes[2];
     for (int v = 0; v < 2; ++v) {

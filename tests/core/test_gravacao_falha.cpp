@@ -35,7 +35,11 @@ void PrintTo(const CasoFalha& c, std::ostream* os)
 class GravaArquivoFalhaReal : public testing::TestWithParam<CasoFalha>
 {
 protected:
-    void TearDown() override { DefinePastaPrograma(QString()); }
+    void TearDown() override
+    {
+        FechaExercicio();
+        DefinePastaPrograma(QString());
+    }
 };
 
 TEST_P(GravaArquivoFalhaReal, MantemOArquivoAnteriorEMostraNumeroEDescricao)
@@ -47,6 +51,7 @@ TEST_P(GravaArquivoFalhaReal, MantemOArquivoAnteriorEMostraNumeroEDescricao)
         falha.anterior(u"Pravex2005.txt"_s, Anterior);
     const QStringList antes = falha.conteudo();
     DefinePastaPrograma(falha.pasta());
+    AbreExercicio(u"2005"_s);
 
     // About 140 KB: more than the small disk holds and than the file size limit lets through.
     FormRegistroFalso form;

@@ -24,8 +24,16 @@ const QString ForaDoLayout =
 class RegistroEmDisco : public testing::Test
 {
 protected:
-    void SetUp() override { DefinePastaPrograma(pasta.caminho()); }
-    void TearDown() override { DefinePastaPrograma(QString()); }
+    void SetUp() override
+    {
+        DefinePastaPrograma(pasta.caminho());
+        AbreExercicio(u"2005"_s);
+    }
+    void TearDown() override
+    {
+        FechaExercicio();
+        DefinePastaPrograma(QString());
+    }
 
     QString arquivo2005() const { return pasta.arquivo(u"Pravex2005.txt"_s); }
     int carrega(const QString& caminho)
@@ -98,6 +106,7 @@ TEST_F(RegistroEmDisco, ArquivoRuimMostraOLayoutEVoltaAoExercicioSemDados)
 
 struct CasoGravacao {
     const char* nome;
+    const char16_t* aberto; // the open exercise
     Cabecalho cabecalho;
     bool comLinha;
     const char16_t* mensagem;
@@ -116,6 +125,7 @@ TEST_P(GravaArquivoRecusa, ComBipeMensagemEFocoSemTocarOArquivo)
 {
     pasta.escreve(u"Pravex2005.txt"_s, Exemplo);
     pasta.escreve(u"Pravex.txt"_s, Exemplo);
+    AbreExercicio(QString::fromUtf16(GetParam().aberto));
     form.cab = GetParam().cabecalho;
     if (GetParam().comLinha)
         form.modelo.acrescenta(Adiantamento{});
@@ -131,26 +141,31 @@ TEST_P(GravaArquivoRecusa, ComBipeMensagemEFocoSemTocarOArquivo)
 
 INSTANTIATE_TEST_SUITE_P(Tabela, GravaArquivoRecusa,
                          testing::Values(CasoGravacao{"Exercicio2002",
-                                                      {u"2002"_s, u"O"_s, u"E"_s, u"R"_s},
+                                                      u"2002",
+                                                      {u"2005"_s, u"O"_s, u"E"_s, u"R"_s},
                                                       true,
                                                       u"Informe um Exercício a partir de 2003",
                                                       CampoCabecalho::Exercicio},
-                                         CasoGravacao{"ExercicioVazio",
-                                                      {QString(), u"O"_s, u"E"_s, u"R"_s},
+                                         CasoGravacao{"NenhumAberto",
+                                                      u"",
+                                                      {u"2005"_s, u"O"_s, u"E"_s, u"R"_s},
                                                       true,
                                                       u"Informe um Exercício a partir de 2003",
                                                       CampoCabecalho::Exercicio},
                                          CasoGravacao{"OrgaoEmBranco",
+                                                      u"2005",
                                                       {u"2005"_s, u"  "_s, u"E"_s, u"R"_s},
                                                       true,
                                                       u"Informe o nome do(a) UGE/Órgão/Entidade",
                                                       CampoCabecalho::Orgao},
                                          CasoGravacao{"ResponsavelEmBranco",
+                                                      u"2005",
                                                       {u"2005"_s, u"O"_s, u"E"_s, u" "_s},
                                                       true,
                                                       u"Informe o nome do Responsável",
                                                       CampoCabecalho::Responsavel},
                                          CasoGravacao{"ListaVazia",
+                                                      u"2005",
                                                       {u"2005"_s, u"O"_s, u"E"_s, u"R"_s},
                                                       false,
                                                       u"Nenhum Adiantamento foi informado.",
@@ -161,13 +176,49 @@ INSTANTIATE_TEST_SUITE_P(Tabela, GravaArquivoRecusa,
 
 TEST_F(RegistroEmDisco, CabecalhoGravadoSemAparar)
 {
-    form.cab = Cabecalho{u" 2005 "_s, u"ORGAO "_s, u" ELAB"_s, u"RESP  "_s};
+    form.cab = Cabecalho{u"2005"_s, u"ORGAO "_s, u" ELAB"_s, u"RESP  "_s};
     Adiantamento a;
     a.notaEmpenho = u"1"_s;
     form.modelo.acrescenta(a);
     ASSERT_TRUE(GravaArquivo(form, servicos.mensagens));
     EXPECT_EQ(LeBytes(arquivo2005()),
-              QByteArray("ORGAO , 2005 , ELAB,RESP  ,,,,\r\n,1,,,,0.00,,\r\n"));
+              QByteArray("ORGAO ,2005, ELAB,RESP  ,,,,\r\n,1,,,,0.00,,\r\n"));
+}
+
+// The open exercise owns the write: a year typed in the exercise field and not started, or a
+// header of another year loaded with the file, neither names the file nor reaches its header.
+TEST_F(RegistroEmDisco, GravaNoExercicioAbertoQualquerQueSejaOAnoDigitado)
+{
+    pasta.escreve(u"Pravex2004.txt"_s, Exemplo);
+    Adiantamento a;
+    a.notaEmpenho = u"1"_s;
+    form.modelo.acrescenta(a);
+    for (const QString& digitado : {u"2004"_s, u" 2005 "_s, u"20"_s, QString()}) {
+        form.cab = Cabecalho{digitado, u"ORGAO"_s, u"E"_s, u"R"_s};
+        ASSERT_TRUE(GravaArquivo(form, servicos.mensagens)) << digitado.toStdString();
+        EXPECT_EQ(LeBytes(arquivo2005()), QByteArray("ORGAO,2005,E,R,,,,\r\n,1,,,,0.00,,\r\n"));
+    }
+    EXPECT_EQ(LeBytes(pasta.arquivo(u"Pravex2004.txt"_s)), Exemplo);
+    EXPECT_TRUE(servicos.mensagens.caixas().isEmpty());
+}
+
+TEST_F(RegistroEmDisco, GravarEsvaziaAMarcaDePendente)
+{
+    Module1::PendenteGravar = u"I"_s;
+    form.cab = Cabecalho{u"2005"_s, u"ORGAO"_s, u"E"_s, u"R"_s};
+    EXPECT_FALSE(GravaArquivo(form, servicos.mensagens));
+    EXPECT_EQ(Module1::PendenteGravar, u"I"_s);
+    form.modelo.acrescenta(Adiantamento{});
+    ASSERT_TRUE(GravaArquivo(form, servicos.mensagens));
+    EXPECT_TRUE(Module1::PendenteGravar.isEmpty());
+}
+
+TEST(ArquivoDoExercicio, AnoDoNome)
+{
+    EXPECT_EQ(AnoDoArquivoExercicio(u"Pravex2005.txt"_s), u"2005"_s);
+    EXPECT_EQ(AnoDoArquivoExercicio(NomeArquivoExercicio(u" 2006 "_s)), u"2006"_s);
+    EXPECT_EQ(AnoDoArquivoExercicio(u"Pravex.txt"_s), QString());
+    EXPECT_EQ(AnoDoArquivoExercicio(u"pravexenvio2005.txt"_s), QString());
 }
 
 TEST_F(RegistroEmDisco, FalhaDeGravacaoMostraNumeroEDescricao)
@@ -185,6 +236,7 @@ TEST_F(RegistroEmDisco, FalhaDeGravacaoMostraNumeroEDescricao)
 
     // The folder itself gone: the write fails and says so.
     DefinePastaPrograma(pasta.arquivo(u"sumiu"_s));
+    AbreExercicio(u"2005"_s);
     form.modelo.substitui(0, Adiantamento{});
     EXPECT_FALSE(GravaArquivo(form, servicos.mensagens));
     EXPECT_EQ(servicos.mensagens.textos().last(), u"76 - Caminho não encontrado"_s);

@@ -47,7 +47,7 @@ TEST(ConverteImportacao, CabecalhoEAdiantamentosNaOrdemDoArquivo)
     const DadosImportados d = convertido(
         linhas({Cabecalho2005, Adiantamento1,
                 "\"0099/2005\",000123,339014,98765432100,\"JOSE, O FILHO\",1500,15/04,30/04",
-                "1,7,123456,111,ANA,-5.00,01/01,02/01"}));
+                "1,7,123456, 111.444.777-35 ,ANA,-5.00,01/01 ,  02/01  "}));
     ASSERT_TRUE(d.cabecalho);
     EXPECT_EQ(*d.cabecalho,
               (Cabecalho{u"2005"_s, u"PREFEITURA MUNICIPAL"_s, u"FULANO"_s, u"BELTRANO"_s}));
@@ -61,10 +61,12 @@ TEST(ConverteImportacao, CabecalhoEAdiantamentosNaOrdemDoArquivo)
     EXPECT_EQ(colunas(d.adiantamentos[1]),
               (QStringList{u"0099/2005"_s, u"123"_s, u"339014  DIARIAS -CIVIL"_s, u"98765432100"_s,
                            u"JOSE, O FILHO"_s, u"1,00"_s, u"15/04"_s, u"30/04"_s}));
-    // An element missing from the catalogue loads empty; a negative value stays negative.
+    // An element missing from the catalogue loads empty; a negative value stays negative; a CPF
+    // written with points and a hyphen loads as its eleven digits, a period without its blanks.
     EXPECT_EQ(colunas(d.adiantamentos[2]),
-              (QStringList{u"1"_s, u"7"_s, QString(), u"111"_s, u"ANA"_s, u"-5,00"_s, u"01/01"_s,
-                           u"02/01"_s}));
+              (QStringList{u"1"_s, u"7"_s, QString(), u"11144477735"_s, u"ANA"_s, u"-5,00"_s,
+                           u"01/01"_s, u"02/01"_s}));
+    EXPECT_EQ(TextoColuna(d.adiantamentos[2], Coluna::ChavePf), u"0102"_s);
     EXPECT_EQ(TextoColuna(d.adiantamentos[1], Coluna::ChaveNe), u"000000123"_s);
 }
 
@@ -72,7 +74,7 @@ TEST(ConverteImportacao, CortesDosCampos)
 {
     const QString processo35 = u"P"_s.repeated(35);
     const QByteArray linha =
-        "PPPPPPPPPPPPPPPPPPPPPPPPPPPPPPPPPPP,1234567890,339030,1234567890123,"
+        "PPPPPPPPPPPPPPPPPPPPPPPPPPPPPPPPPPP,1234567890,339030, 123.456.789-09 ,"
         "NNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNN,10.00,01/03/05,31/03/05";
     const QByteArray cabecalho =
         QByteArray(65, 'O') + ",20055," + QByteArray(45, 'E') + "," + QByteArray(45, 'R') + ",,,,";
@@ -85,7 +87,7 @@ TEST(ConverteImportacao, CortesDosCampos)
     EXPECT_EQ(
         colunas(d.adiantamentos[0]),
         (QStringList{processo35.left(30), u"123456789"_s, u"339030  MATERIAL DE CONSUMO"_s,
-                     u"123456789012"_s, QString(40, u'N'), u"10,00"_s, u"01/03"_s, u"31/03"_s}));
+                     u"12345678909"_s, QString(40, u'N'), u"10,00"_s, u"01/03"_s, u"31/03"_s}));
 }
 
 // Found by fuzzing: the cut to nine characters came before the leading zeros were dropped, so
@@ -127,7 +129,11 @@ TEST(ConverteImportacao, RegistroQueFalhaRecusaOArquivoInteiro)
          linhas({Cabecalho2005, Adiantamento1, Adiantamento1,
                  "3,12.5,339030,12345678909,ANA,1.00,01/03,31/03"}),
          4},
-        {"valor sem os decimais", linhas({Cabecalho2005, "3,9,339030,1,ANA,1.5,01/03,31/03"}), 2},
+        {"valor sem os decimais",
+         linhas({Cabecalho2005, "3,9,339030,12345678909,ANA,1.5,01/03,31/03"}), 2},
+        {"CPF que não passa",
+         linhas({Cabecalho2005, Adiantamento1, "3,9,339030,123.456.789-00,ANA,1.50,01/03,31/03"}),
+         3},
         {"arquivo que termina dentro do registro", Cabecalho2005 + "\r\n" + "0012/2005,345,339030",
          2},
         {"campo mais longo que qualquer linha do programa",
@@ -143,12 +149,12 @@ TEST(ConverteImportacao, LimiteDoContadorDeRegistros)
 {
     QByteArray bytes = Cabecalho2005 + "\r\n";
     for (int ne = 1; ne < MaximoRegistrosImportacao; ++ne)
-        bytes += "P," + QByteArray::number(ne) + ",339030,1,N,1.00,01/03,31/03\r\n";
+        bytes += "P," + QByteArray::number(ne) + ",339030,12345678909,N,1.00,01/03,31/03\r\n";
     const ResultadoImportacao cheio = ConverteImportacao(bytes);
     ASSERT_TRUE(std::holds_alternative<DadosImportados>(cheio));
     EXPECT_EQ(std::get<DadosImportados>(cheio).adiantamentos.size(), MaximoRegistrosImportacao - 1);
 
-    bytes += "P,99999,339030,1,N,1.00,01/03,31/03\r\n";
+    bytes += "P,99999,339030,12345678909,N,1.00,01/03,31/03\r\n";
     EXPECT_EQ(ConverteImportacao(bytes),
               ResultadoImportacao(RegistroRecusado{MaximoRegistrosImportacao + 1}));
 }

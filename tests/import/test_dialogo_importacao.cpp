@@ -1,7 +1,9 @@
+#include "ConversaoImportacao.h"
 #include "Dialogos.h"
 #include "FrmImportacao.h"
 #include "JanelaTeste.h"
 #include "ListasArquivos.h"
+#include "frmSair.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -224,13 +226,75 @@ TEST_F(DialogoImportacao, ArquivoDeMilLinhasSubstituiORegistroEChegaAoDisco)
     EXPECT_EQ(LeBytes(arquivo(u"2005"_s)), dados);
 }
 
+// A CPF written with points and a hyphen, a name in quotes and periods followed by blanks pass
+// the verification; they load as the register keeps them, and the data file written from them
+// is one the next start of the exercise accepts.
+TEST_F(DialogoImportacao, CamposEscritosDeOutroJeitoChegamComoORegistroGuarda)
+{
+    pasta.escreve(
+        importar(u"outro.txt"_s),
+        Arquivo(Cabecalho2005,
+                {"P1/2005,1,339030,123.456.789-09,\"CREDOR ENTRE ASPAS\",10.00,01/03 ,31/03  ",
+                 "P2/2005,2,339030, 529 982 247 25 ,CREDOR DE CPF COM BRANCOS,20.00,01/04,30/04"}));
+    const auto d = abre();
+    clicaArquivo(*d, u"outro.txt"_s);
+    servicos.mensagens.responde(Resposta::Sim, Pergunta);
+    clica(*d, "CmdImportar");
+    EXPECT_EQ(caixasNovas(), (QList<CaixaMostrada>{Caixa(Pergunta, Icone::Pergunta, Botoes::SimNao),
+                                                   Caixa(Sucesso, Icone::Exclamacao)}));
+    EXPECT_EQ(coluna(Coluna::CpfCredor), (QStringList{u"12345678909"_s, u"52998224725"_s}));
+    EXPECT_EQ(coluna(Coluna::NomeCredor),
+              (QStringList{u"CREDOR ENTRE ASPAS"_s, u"CREDOR DE CPF COM BRANCOS"_s}));
+    EXPECT_EQ(coluna(Coluna::PeriodoInicial), (QStringList{u"01/03"_s, u"01/04"_s}));
+    EXPECT_EQ(coluna(Coluna::ChavePf), (QStringList{u"0331"_s, u"0430"_s}));
+
+    janela->CmdSair_Click();
+    const QByteArray gravado =
+        Arquivo(Cabecalho2005,
+                {"P1/2005,1,339030,12345678909,CREDOR ENTRE ASPAS,10.00,01/03,31/03",
+                 "P2/2005,2,339030,52998224725,CREDOR DE CPF COM BRANCOS,20.00,01/04,30/04"});
+    EXPECT_EQ(LeBytes(arquivo(u"2005"_s)), gravado);
+    // Back from the exit dialog, the exercise started again from that file.
+    delete janela->findChild<frmSair*>();
+    ASSERT_TRUE(Ativa(*janela));
+    antes = servicos.mensagens.caixas().size();
+    iniciaExercicio(u"2005"_s);
+    EXPECT_EQ(caixasNovas(), QList<CaixaMostrada>());
+    EXPECT_EQ(janela->lista().linhas(), 2);
+}
+
+// A double quote that does not enclose its whole field would cut the field: the file is refused
+// at that line with the layout message, and nothing changes.
+TEST_F(DialogoImportacao, AspaQueCortariaOCampoRecusaALinha)
+{
+    const char* const nomes[] = {"\"CIC\"RANO DA SILVA", "CIC\"RANO DA SILVA",
+                                 "\"CICRANO DA SILVA"};
+    for (const char* nome : nomes) {
+        SCOPED_TRACE(nome);
+        pasta.escreve(importar(u"aspas.txt"_s),
+                      Arquivo(Cabecalho2005,
+                              {Linha(1), QByteArray(Linha(2)).replace("CREDOR NUMERO 2", nome)}));
+        const Estado antesDaImportacao = estado();
+        antes = servicos.mensagens.caixas().size();
+        const auto d = abre();
+        clicaArquivo(*d, u"aspas.txt"_s);
+        clica(*d, "CmdImportar");
+        EXPECT_EQ(caixasNovas(), (QList<CaixaMostrada>{
+                                     Caixa(u"Informação fora do layout esperado. Linha 3, ou não "
+                                           u"é o arquivo correto. Verifique"_s,
+                                           Icone::Parada)}));
+        EXPECT_EQ(estado(), antesDaImportacao);
+        EXPECT_TRUE(d->isVisible());
+    }
+}
+
 TEST_F(DialogoImportacao, RegistroQueFalhaNoMeioNaoMudaNada)
 {
-    // Line 600 passes the verification, but its opening quote is never closed: its first field
-    // takes the rest of the line, and the record then runs into the next line.
+    // Every line passes the verification, but the record counter's 16 bits overflow at the
+    // record after the 32,766th, deep into the loading.
     QList<QByteArray> linhas;
-    for (int ne = 101; ne < 1100; ++ne)
-        linhas << (ne == 699 ? Linha(ne, "\"P") : Linha(ne));
+    for (int ne = 1; ne <= MaximoRegistrosImportacao; ++ne)
+        linhas << Linha(ne);
     pasta.escreve(importar(u"quebrado.txt"_s), Arquivo(Cabecalho2005, linhas));
     Module1::PendenteGravar = u"R"_s; // a restore not yet written stays pending
     const Estado antesDaImportacao = estado();
@@ -241,7 +305,7 @@ TEST_F(DialogoImportacao, RegistroQueFalhaNoMeioNaoMudaNada)
     EXPECT_EQ(caixasNovas(),
               (QList<CaixaMostrada>{
                   Caixa(Pergunta, Icone::Pergunta, Botoes::SimNao),
-                  Caixa(u"Provavelmente as informações na linha 600 estão fora do layout "
+                  Caixa(u"Provavelmente as informações na linha 32767 estão fora do layout "
                         u"esperado, ou não é o arquivo correto. Verifique o Layout no programa "
                         u"ou na Internet, no site do ORVAL."_s,
                         Icone::Parada)}));

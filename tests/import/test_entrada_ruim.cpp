@@ -173,6 +173,36 @@ std::vector<Caso> Casos()
          -1,
          {},
          true},
+        // A double quote encloses a whole field or nothing: the readers would cut the field at
+        // it, dropping what follows, or run it into the next line.
+        {"TextoDepoisDaAspa",
+         bytes(crlf({Cabecalho2005, comNome("\"CIC\"RANO DA SILVA")})),
+         {foraA(2)},
+         {foraI(2)},
+         -1},
+        {"AspaNoMeioDoCampo",
+         bytes(crlf({Cabecalho2005, comNome("CIC\"RANO DA SILVA")})),
+         {foraA(2)},
+         {foraI(2)},
+         -1},
+        {"AspaQueNaoFecha",
+         bytes(crlf({"\"PREFEITURA MUNICIPAL,2005,FULANO,BELTRANO,,,,", Linha})),
+         {foraA(1)},
+         {foraI(1)},
+         -1},
+        {"CampoInteiroEntreAspas",
+         bytes(crlf({Cabecalho2005, comNome(" \"CICRANO DA SILVA\" ")})),
+         {},
+         {},
+         1,
+         crlf({Cabecalho2005, Linha})},
+        // Blanks after a period are not part of it.
+        {"PeriodosComBrancos",
+         bytes(crlf({Cabecalho2005, QByteArray(Linha).replace("01/03,31/03", "01/03 ,31/03  ")})),
+         {},
+         {},
+         1,
+         crlf({Cabecalho2005, Linha})},
         // Found by fuzzing: leading zeros the verifier drops made the reader refuse the NE.
         {"NeComVinteZerosAEsquerda",
          bytes(crlf(
@@ -187,8 +217,16 @@ std::vector<Caso> Casos()
 class EntradaRuim : public testing::TestWithParam<Caso>
 {
 protected:
-    void SetUp() override { DefinePastaPrograma(pasta.caminho()); }
-    void TearDown() override { DefinePastaPrograma(QString()); }
+    void SetUp() override
+    {
+        DefinePastaPrograma(pasta.caminho());
+        AbreExercicio(u"2005"_s);
+    }
+    void TearDown() override
+    {
+        FechaExercicio();
+        DefinePastaPrograma(QString());
+    }
 
     // The path, prepared anew for each reader, with the event loop armed to remove it.
     QString prepara(AtividadeRoteiro& atividade)

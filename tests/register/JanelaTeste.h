@@ -5,6 +5,7 @@
 #include "ImprimeQt.h"
 #include "Module1.h"
 #include "PastaTemporaria.h"
+#include "Registro.h"
 #include "ServicosDeTeste.h"
 
 #include <QApplication>

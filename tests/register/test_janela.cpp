@@ -119,27 +119,6 @@ TEST_F(JanelaAbertura, ExercicioComArquivoMostraOsAvisosEAsLinhas)
     EXPECT_TRUE(cmd("CmdAlterar")->isEnabled());
 }
 
-TEST_F(JanelaAbertura, ArquivoQueNaoCarregaDaAsDuasMensagens)
-{
-    // The verifier knows no quotes; the reader takes an opening quote to the end of the line and
-    // then runs out of file inside the record.
-    pasta.escreve(NomeArquivoExercicio(u"2005"_s),
-                  Cabecalho2005 +
-                      "\"0012/2005,345,339030,12345678909,CICRANO DA SILVA,1.00,01/03,31/03\r\n");
-    iniciaExercicio(u"2005"_s);
-    const QStringList textos = servicos.mensagens.textos();
-    ASSERT_GE(textos.size(), 2);
-    EXPECT_EQ(textos.mid(textos.size() - 2),
-              (QStringList{u"Informações fora do layout esperado, ou não é o arquivo correto. "
-                           u"Verifique"_s,
-                           u"Provavelmente as informações estão fora do layout esperado, ou não é "
-                           u"o arquivo correto. Verifique"_s}));
-    EXPECT_FALSE(cmd("CmdIncluir")->isEnabled());
-    EXPECT_EQ(txt("TxtExercicio")->text(), u"2005"_s);
-    EXPECT_EQ(janela->lista().linhas(), 0);
-    EXPECT_TRUE(Module1::ArquivoExercicio.isEmpty());
-}
-
 TEST_F(JanelaAbertura, ArquivoRecusadoPeloVerificadorMantemAJanela)
 {
     pasta.escreve(NomeArquivoExercicio(u"2005"_s),
@@ -154,6 +133,9 @@ TEST_F(JanelaAbertura, ArquivoRecusadoPeloVerificadorMantemAJanela)
     EXPECT_FALSE(cmd("CmdIncluir")->isEnabled());
     EXPECT_EQ(janela->lista().linhas(), 0);
     EXPECT_TRUE(Module1::ArquivoExercicio.isEmpty());
+    // No exercise was open: the field is emptied for the next year.
+    EXPECT_EQ(txt("TxtExercicio")->text(), QString());
+    EXPECT_EQ(nomeDoFoco(), u"TxtExercicio"_s);
 }
 
 using JanelaDigitacao = JanelaTeste;
@@ -275,8 +257,6 @@ TEST_P(JanelaVerificacoes, MensagemEFoco)
 INSTANTIATE_TEST_SUITE_P(
     Dezenove, JanelaVerificacoes,
     testing::Values(
-        CasoJanela{"Exercicio", "TxtExercicio", u"2002", u"Informe um Exercício a partir de 2003",
-                   "TxtExercicio"},
         CasoJanela{"OrgaoVazio", "TxtOrgao", u"", u"Informe o nome do(a) UGE/Órgão/Entidade",
                    "TxtOrgao"},
         CasoJanela{"OrgaoCurto", "TxtOrgao", u"PREFEITURA",

@@ -193,7 +193,9 @@ TEST_F(JanelaComRegistro, GravacaoQueFalhaGuardaALinhaEOArquivoAnterior)
     if (!disco.motivo().isEmpty())
         GTEST_SKIP() << disco.motivo().toStdString();
     QFile::copy(arquivo(u"2005"_s), disco.arquivo(u"Pravex2005.txt"_s));
+    // The program's folder, and the open exercise's data file with it, on the small disk.
     DefinePastaPrograma(disco.caminho());
+    AbreExercicio(u"2005"_s);
     disco.enche();
     tecla(Qt::Key_F2);
     // Enough advances that the new file cannot fit the full disk.
