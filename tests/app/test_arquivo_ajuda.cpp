@@ -154,6 +154,7 @@ TEST_F(ArquivoDeAjuda, PalavrasAcentuadasNasPaginas)
         {u"exercicio.html", u"Órgão/Entidade"},
         {u"teclas.html", u"<h1>Teclas de função</h1>"},
         {u"campos.html", u"Elemento Econômico"},
+        {u"impressao.html", u"<h1>Imprimir a relação</h1>"},
         {u"copia.html", u"<title>Cópia de segurança</title>"},
     };
     for (const auto& caso : casos) {
@@ -182,6 +183,7 @@ TEST_F(ArquivoDeAjuda, SumarioMostraOsTitulosDasPaginas)
                                 u"Iniciar um exercício"_s,
                                 u"Teclas de função"_s,
                                 u"Campos do adiantamento"_s,
+                                u"Imprimir a relação"_s,
                                 u"Importar um arquivo"_s,
                                 u"Arquivo para entrega ao ORVAL"_s,
                                 u"Cópia de segurança"_s};
