@@ -85,7 +85,8 @@ protected:
 
     static QString extraido(const QString& nome) { return extraido_->arquivo(nome); }
 
-    // A file of the help as the viewer shows it; bytes the code page does not define fail.
+    // A file of the help as the viewer shows it. The bytes Windows-1252 leaves undefined decode
+    // without an error, into control characters no page of text holds: those fail.
     QString comoOVisualizadorLe(const QString& nome) const
     {
         const QByteArray bytes = LeBytes(extraido(nome));
@@ -94,6 +95,10 @@ protected:
         QStringDecoder decodificador(codigo.constData());
         const QString texto = decodificador(bytes);
         EXPECT_FALSE(decodificador.hasError()) << nome.toStdString();
+        for (const QChar c : texto)
+            EXPECT_FALSE(c.unicode() >= 0x80 && c.unicode() <= 0x9F)
+                << nome.toStdString() << " holds the undefined byte 0x"
+                << QString::number(c.unicode(), 16).toStdString();
         return texto;
     }
 
