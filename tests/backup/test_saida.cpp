@@ -2,8 +2,12 @@
 #include "frmRestaurarCopiaSeguranca.h"
 #include "frmSair.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
+#include <QPointer>
+
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -37,11 +41,22 @@ protected:
         ASSERT_NE(sair(), nullptr);
         ASSERT_TRUE(Ativa(*sair()));
     }
-    // An access key of the exit dialog; its button clicks a moment later.
+    // An access key of the exit dialog. Its button goes down at once and clicks when its
+    // animation ends, a tenth of a second later or much more on a busy machine: wait for that.
     void teclaDeAcesso(QWidget* dialogo, Qt::Key letra) const
     {
+        const QPointer<QWidget> d(dialogo);
         QTest::keyClick(dialogo, letra, Qt::AltModifier);
-        QTest::qWait(200);
+        const bool solto = QTest::qWaitFor(
+            [&d] {
+                if (!d)
+                    return true;
+                const auto botoes = d->findChildren<QAbstractButton*>();
+                return std::none_of(botoes.begin(), botoes.end(),
+                                    [](const QAbstractButton* b) { return b->isDown(); });
+            },
+            10000);
+        EXPECT_TRUE(solto);
     }
     QStringList copias() const
     {
