@@ -786,6 +786,7 @@ void FrmAdiantamentos::CmdCarrega_Click()
     }
     const QString caminho = CaminhoArquivoExercicio(TxtExercicio->text());
     if (QFileInfo::exists(caminho)) {
+        const Ocupado ocupado(servicos_.atividade);
         aguarde(u"Validando arquivo, aguarde..."_s);
         if (!VerificaArquivo(caminho)) {
             fimAguarde();
@@ -1012,6 +1013,8 @@ void FrmAdiantamentos::CmdExcluir_Click()
     const Resposta resposta =
         servicos_.mensagens.mostra(u"Confirma a exclusão."_s, Icone::Pergunta, Botoes::OkCancelar,
                                    u"Exclusão de Adiantamento"_s);
+    // Thousands of rows may go and the register is written again.
+    const Ocupado ocupado(servicos_.atividade);
     if (resposta == Resposta::Ok) {
         QItemSelectionModel& selecao = *LvwAdiantamentos->selectionModel();
         modelo_.removeLinhas(LinhasInteiras(selecao, modelo_.linhas(), modelo_.columnCount()));

@@ -1,6 +1,7 @@
 #include "MensagensQt.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QMessageBox>
 
 using namespace Qt::Literals::StringLiterals;
@@ -80,7 +81,14 @@ Resposta MensagensQt::mostra(const QString& texto, Icone icone, Botoes botoes,
     caixa.setTextFormat(Qt::PlainText);
     caixa.setDefaultButton(descritos.padrao);
     caixa.setEscapeButton(descritos.recusa);
+    // A command that shows the hourglass may ask or tell something halfway: the box is answered
+    // with the arrow, and the hourglass is back once it closes.
+    const bool ocupado = QApplication::overrideCursor() != nullptr;
+    if (ocupado)
+        QApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
     caixa.exec();
+    if (ocupado)
+        QApplication::restoreOverrideCursor();
     const QMessageBox::StandardButton clicado = caixa.standardButton(caixa.clickedButton());
     return RespostaDe(clicado == QMessageBox::NoButton ? descritos.recusa : clicado);
 }

@@ -155,9 +155,13 @@ TEST_P(ExclusaoDaSelecao, RemoveAsLinhasEGravaORestoNaOrdemMostrada)
     seleciona(c);
     ASSERT_EQ(selecionadas(), static_cast<int>(c.linhas.size()));
     const qsizetype antes = servicos.mensagens.caixas().size();
+    const int ligacoes = servicos.atividade.ligacoes();
     servicos.mensagens.responde(Resposta::Ok, u"Confirma a exclusão."_s);
     tecla(Qt::Key_F4);
 
+    // The hourglass while the rows go and the file is written, and not after.
+    EXPECT_EQ(servicos.atividade.ligacoes(), ligacoes + 1);
+    EXPECT_FALSE(servicos.atividade.ligado());
     EXPECT_EQ(servicos.mensagens.caixas().mid(antes),
               (QList<CaixaMostrada>{{u"Confirma a exclusão."_s, Icone::Pergunta, Botoes::OkCancelar,
                                      u"Exclusão de Adiantamento"_s}}));
