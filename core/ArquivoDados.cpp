@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstring>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -47,10 +48,18 @@ QString LeitorRegistros::campo()
     const bool entreAspas = bytes_.espia() == '"';
     if (entreAspas)
         bytes_.proximo();
-    const auto fimDoTexto = [entreAspas](char c) {
-        if (c == '\r' || c == '\n' || c == '"')
-            return true;
-        return !entreAspas && c == ',';
+    // The bytes that end a field's text, looked up in a table: every byte of the file is.
+    static constexpr auto Terminadores = [](bool virgula) {
+        std::array<bool, 256> t{};
+        t['\r'] = t['\n'] = t['"'] = true;
+        t[','] = virgula;
+        return t;
+    };
+    static constexpr std::array<bool, 256> ForaDeAspas = Terminadores(true);
+    static constexpr std::array<bool, 256> EntreAspas = Terminadores(false);
+    const std::array<bool, 256>& terminador = entreAspas ? EntreAspas : ForaDeAspas;
+    const auto fimDoTexto = [&terminador](char c) {
+        return terminador[static_cast<unsigned char>(c)];
     };
 
     // The field's bytes are decoded straight from the read buffer; they are gathered in a copy
@@ -89,7 +98,7 @@ QString LeitorRegistros::campo()
     return *texto;
 }
 
-Registro LeitorRegistros::proximo()
+Registro LeitorRegistros::campoACampo()
 {
     Registro campos;
     bool depoisDeVirgula = false;
@@ -105,12 +114,66 @@ Registro LeitorRegistros::proximo()
     return campos;
 }
 
-Adiantamento AdiantamentoDeRegistro(const Registro& campos)
+bool LeitorRegistros::linhaSimples()
+{
+    // A record on one line as the program writes it: seven commas, no double quote, no line
+    // feed before its carriage return, clean text. Read field by field it gives the same eight
+    // fields, each without its leading blanks; this takes them at once from the read buffer.
+    const QByteArrayView disponiveis = bytes_.disponiveis();
+    if (disponiveis.isEmpty())
+        return false;
+    const char* const inicio = disponiveis.data();
+    const auto* retorno = static_cast<const char*>(
+        std::memchr(inicio, '\r', static_cast<size_t>(disponiveis.size())));
+    if (retorno == nullptr)
+        return false; // the line goes on in the next read, or the file ends without CR
+    const qsizetype fim = retorno - inicio;
+    const QByteArrayView linha = disponiveis.first(fim);
+    const VirgulasDaLinha virgulas = ProcuraVirgulas(linha);
+    if (virgulas.total != 7 || fim > TamanhoMaximoLinha || ContemByte(linha, '"') ||
+        ContemByte(linha, '\n') || !Win1252::decodificaEstritoEm(linha, linha_))
+        return false;
+    const QStringView texto(linha_);
+    qsizetype de = 0;
+    for (int i = 0; i < 8; ++i) {
+        const qsizetype ate = i < 7 ? virgulas.posicoes[i] : fim;
+        while (de < ate && (inicio[de] == ' ' || inicio[de] == '\t'))
+            ++de;
+        vistas_[i] = texto.sliced(de, ate - de);
+        de = ate + 1;
+    }
+    bytes_.avanca(fim + 1);
+    if (bytes_.espia() == '\n')
+        bytes_.proximo();
+    return true;
+}
+
+const CamposRegistro& LeitorRegistros::proximosCampos()
+{
+    if (linhaSimples())
+        return vistas_;
+    lidos_ = campoACampo();
+    for (int i = 0; i < 8; ++i)
+        vistas_[i] = lidos_[i];
+    return vistas_;
+}
+
+Registro LeitorRegistros::proximo()
+{
+    if (!linhaSimples())
+        return campoACampo();
+    Registro campos;
+    for (int i = 0; i < 8; ++i)
+        campos[i] = vistas_[i].toString();
+    return campos;
+}
+
+Adiantamento AdiantamentoDeRegistro(const CamposRegistro& campos)
 {
     Adiantamento a;
-    a.processo = campos[0];
+    a.processo = campos[0].toString();
 
-    QStringView ne = QStringView(campos[1]).trimmed();
+    QStringView ne = campos[1].trimmed();
     bool numero = !ne.isEmpty();
     for (const QChar c : ne)
         numero = numero && c >= u'0' && c <= u'9';
@@ -119,39 +182,50 @@ Adiantamento AdiantamentoDeRegistro(const Registro& campos)
         ne = ne.sliced(1);
     if (!numero || ne.size() > 18)
         throw foraDoLayout();
-    a.notaEmpenho = FormataInteiro(ne.toLongLong());
+    // Digits as the writer leaves them are already the number's form.
+    a.notaEmpenho = ne.size() == campos[1].size() ? ne.toString() : FormataInteiro(ne.toLongLong());
 
     a.elemento = qMax(0, IndiceElemento(campos[2]));
-    a.cpf = campos[3];
-    a.nome = campos[4];
+    a.cpf = campos[3].toString();
+    a.nome = campos[4].toString();
 
     // The last three characters are the separator and the two decimals, whatever the separator.
-    const QString& valor = campos[5];
+    const QStringView valor = campos[5];
     if (valor.size() < 3)
         throw Falha::numerada(Falha::ArgumentoInvalido);
     const std::optional<Centavos> centavos =
-        LeValorPartes(valor.left(valor.size() - 3), valor.right(2));
+        LeValorPartes(valor.first(valor.size() - 3), valor.last(2));
     if (!centavos)
         throw foraDoLayout();
     a.valor = *centavos;
 
     // A period is its five characters: blanks around it would make its sort key wrong.
-    a.periodoInicial = campos[6].trimmed();
-    a.periodoFinal = campos[7].trimmed();
+    a.periodoInicial = campos[6].trimmed().toString();
+    a.periodoFinal = campos[7].trimmed().toString();
     return a;
 }
 
-ConteudoExercicio LeArquivoExercicio(QIODevice& dispositivo)
+Adiantamento AdiantamentoDeRegistro(const Registro& campos)
+{
+    CamposRegistro vistas;
+    for (int i = 0; i < 8; ++i)
+        vistas[i] = campos[i];
+    return AdiantamentoDeRegistro(vistas);
+}
+
+ConteudoExercicio LeArquivoExercicio(QIODevice& dispositivo, qsizetype registrosPrevistos)
 {
     LeitorBytes bytes(dispositivo);
     LeitorRegistros leitor(bytes);
     ConteudoExercicio conteudo;
+    conteudo.adiantamentos.reserve(qMax<qsizetype>(0, registrosPrevistos - 1));
     // Records counted in 16 bits: a file of more advances than that overflows (failure 6).
     Inteiro16 numeroRegistro = 0;
     while (!leitor.fim()) {
-        const Registro campos = leitor.proximo();
+        const CamposRegistro& campos = leitor.proximosCampos();
         if (numeroRegistro == 0)
-            conteudo.cabecalho = Cabecalho{campos[1], campos[0], campos[2], campos[3]};
+            conteudo.cabecalho = Cabecalho{campos[1].toString(), campos[0].toString(),
+                                           campos[2].toString(), campos[3].toString()};
         else
             conteudo.adiantamentos.append(AdiantamentoDeRegistro(campos));
         ++numeroRegistro;

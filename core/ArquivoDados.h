@@ -16,6 +16,7 @@ class LeitorBytes;
 // fields each, Windows-1252 text with CR LF line ends. Also the layout of imports and backups.
 
 using Registro = std::array<QString, 8>;
+using CamposRegistro = std::array<QStringView, 8>;
 
 // Reads the file's fields as a stream, eight at a time wherever the line ends fall: a comma or
 // a line end ends a field, leading blanks are skipped, a field in double quotes is taken
@@ -28,10 +29,19 @@ public:
     bool fim();
     // The next eight fields; failure 62 when the file ends inside the record.
     Registro proximo();
+    // The same as views, valid until the next call: only the fields kept need a text of their
+    // own.
+    const CamposRegistro& proximosCampos();
 
 private:
+    bool linhaSimples();
+    Registro campoACampo();
     QString campo();
+
     LeitorBytes& bytes_;
+    CamposRegistro vistas_;
+    QString linha_;  // a line read whole, which the views show
+    Registro lidos_; // fields read one by one, which the views show otherwise
 };
 
 struct ConteudoExercicio {
@@ -46,11 +56,13 @@ inline constexpr qsizetype TamanhoMaximoLinha = 64 * 1024;
 
 // An advance from the eight fields of a data file line (the rules of the data file reader).
 // Raises a Falha when the value field does not hold a value.
+Adiantamento AdiantamentoDeRegistro(const CamposRegistro& campos);
 Adiantamento AdiantamentoDeRegistro(const Registro& campos);
 
 // Reads a whole file of the data file layout; the first record is the header whatever it
 // holds. Raises a Falha where the file cannot be read or is not of the layout.
-ConteudoExercicio LeArquivoExercicio(QIODevice& dispositivo);
+// `registrosPrevistos`, when known (a count of the file's lines), sizes the list once.
+ConteudoExercicio LeArquivoExercicio(QIODevice& dispositivo, qsizetype registrosPrevistos = 0);
 ConteudoExercicio LeArquivoExercicio(const QString& caminho);
 
 // The lines of the data file for a header and rows, CR LF included. Raises failure 5 when a

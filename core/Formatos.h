@@ -27,7 +27,7 @@ QString FormataZeros(qint64 numero, int digitos);
 std::optional<Centavos> LeMoeda(const QString& texto);
 // The whole part and the two decimal characters of a file value ("1234" and "56"): the way the
 // readers rebuild a value from its last three characters.
-std::optional<Centavos> LeValorPartes(const QString& inteiro, const QString& decimais);
+std::optional<Centavos> LeValorPartes(QStringView inteiro, QStringView decimais);
 
 // The leading whole number of a text, as a decimal reader takes it: leading blanks skipped,
 // an optional sign, then digits up to the first other character; 0 when there is none.
@@ -41,7 +41,10 @@ bool EhNumerico(QStringView texto);
 // with no such part reads as 0. Very long digit runs read as infinity, never as a wrapped value.
 double LeNumero(QStringView texto);
 
-// A "dd/mm" period of a year: exactly two digits, "/", two digits, a day that exists.
+// A "dd/mm" period of a year: exactly two digits, "/", two digits, a day that exists (the
+// Gregorian calendar's, for a year from 1 on).
 std::optional<QDate> LePeriodo(QStringView ddmm, int ano);
+// Whether LePeriodo reads a date, without building it.
+bool PeriodoExiste(QStringView ddmm, int ano);
 // "mmdd" of a "dd/mm" text (15/03 -> 0315); a text that is not a period is returned unchanged.
 QString ChaveMesDia(const QString& ddmm);

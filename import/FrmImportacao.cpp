@@ -2,6 +2,7 @@
 
 #include "ConversaoImportacao.h"
 #include "FormRegistro.h"
+#include "LeitorBytes.h"
 #include "ListasArquivos.h"
 #include "ModeloAdiantamentos.h"
 #include "Module1.h"
@@ -170,10 +171,11 @@ void FrmImportacao::CmdImportar_Click()
 {
     if (bloqueado_ || File1->selecionado().isEmpty())
         return;
-    arquivoEmVerificacao_ = arquivoSelecionado();
+    arquivoEmVerificacao_ = std::make_unique<ArquivoLido>(arquivoSelecionado());
     const Ocupado ocupado(servicos_.atividade);
-    VerificaImportacao(arquivoEmVerificacao_, *this, servicos_.mensagens, servicos_.atividade,
+    VerificaImportacao(*arquivoEmVerificacao_, *this, servicos_.mensagens, servicos_.atividade,
                        [this] { return ImportarDados(); });
+    arquivoEmVerificacao_.reset();
 }
 
 bool FrmImportacao::ImportarDados()
@@ -184,8 +186,10 @@ bool FrmImportacao::ImportarDados()
     ProgressBar1->show();
     servicos_.atividade.processaEventos();
 
+    ArquivoLido selecionado(arquivoSelecionado());
+    ArquivoLido& arquivo = arquivoEmVerificacao_ ? *arquivoEmVerificacao_ : selecionado;
     const ResultadoImportacao resultado =
-        ConverteImportacao(arquivoEmVerificacao_, [this](int valor) { avancaProgresso(valor); });
+        ConverteImportacao(arquivo, [this](int valor) { avancaProgresso(valor); });
     if (const auto* recusado = std::get_if<RegistroRecusado>(&resultado)) {
         servicos_.mensagens.mostra(MensagemRegistroRecusado(recusado->registro), Icone::Parada);
         return false;

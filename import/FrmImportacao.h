@@ -5,6 +5,9 @@
 #include <QDialog>
 #include <QPointer>
 
+#include <memory>
+
+class ArquivoLido;
 class FormRegistro;
 class ListaArquivos;
 class ListaPastas;
@@ -56,8 +59,9 @@ private:
     Servicos& servicos_;
     bool bloqueado_ = false;
     QPointer<QWidget> focoAntesDoBloqueio_;
-    // The file the running verification checks, which the import then reads.
-    QString arquivoEmVerificacao_;
+    // The file the running verification checks, read from disk once: the import converts the
+    // very bytes that passed.
+    std::unique_ptr<ArquivoLido> arquivoEmVerificacao_;
 
     QGroupBox* Frame1 = nullptr;
     ListaUnidades* drvDrive = nullptr;

@@ -68,20 +68,18 @@ std::optional<Falha> GravaArquivoEnvio(const QString& arquivoDados, const QStrin
                                        AndamentoEnvio& andamento)
 {
     try {
-        andamento.linhasContadas(ContaLinhas(arquivoDados));
+        // Read from disk once for both passes.
+        ArquivoLido dados(arquivoDados);
+        andamento.linhasContadas(ContaLinhas(dados));
         Module1::TotalLinhas = 0;
-
-        QFile dados(arquivoDados);
-        errno = 0;
-        if (!dados.open(QIODevice::ReadOnly))
-            return Falha::deArquivo(dados, errno);
+        QIODevice& linhas = dados.abre();
 
         QSaveFile envio(arquivoEnvio);
         if (const std::optional<Falha> falha = AbreSubstituto(envio))
             return falha;
         // On a failure below, leaving this scope discards the new file without touching the
         // previous one.
-        CodificaArquivoEnvio(dados, envio, andamento);
+        CodificaArquivoEnvio(linhas, envio, andamento);
         errno = 0;
         if (!envio.commit())
             return Falha::deArquivo(envio, errno);

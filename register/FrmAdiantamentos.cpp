@@ -10,6 +10,7 @@
 #include "Formatos.h"
 #include "FrmImportacao.h"
 #include "ImpressaoRelatorio.h"
+#include "LeitorBytes.h"
 #include "Module1.h"
 #include "Registro.h"
 #include "RegrasEntrada.h"
@@ -442,6 +443,7 @@ void FrmAdiantamentos::progresso(int minimo, int maximo, int valor)
 {
     ProgressBar1->setRange(minimo, maximo);
     ProgressBar1->setValue(valor);
+    barraDesenhada_.invalidate(); // a new pass shows its first step at once
 }
 
 void FrmAdiantamentos::habilitaRegistro()
@@ -758,9 +760,9 @@ void FrmAdiantamentos::LvwAdiantamentos_ColumnClick(int titulo)
 
 // ---- exercise start
 
-bool FrmAdiantamentos::VerificaArquivo(const QString& caminho)
+bool FrmAdiantamentos::VerificaArquivo(ArquivoLido& arquivo)
 {
-    return ::VerificaArquivo(caminho, TxtExercicio->text(), *this, servicos_.mensagens,
+    return ::VerificaArquivo(arquivo, TxtExercicio->text(), *this, servicos_.mensagens,
                              servicos_.atividade);
 }
 
@@ -771,7 +773,7 @@ void FrmAdiantamentos::mostraProgresso(int minimo, int maximo, int valor)
 
 void FrmAdiantamentos::avancaProgresso(int valor)
 {
-    AvancaBarra(*ProgressBar1, valor);
+    AvancaBarra(*ProgressBar1, valor, barraDesenhada_);
 }
 
 void FrmAdiantamentos::CmdCarrega_Click()
@@ -787,15 +789,17 @@ void FrmAdiantamentos::CmdCarrega_Click()
     const QString caminho = CaminhoArquivoExercicio(TxtExercicio->text());
     if (QFileInfo::exists(caminho)) {
         const Ocupado ocupado(servicos_.atividade);
+        // Read from disk once: the loading reads the very bytes the verification passed.
+        ArquivoLido arquivo(caminho);
         aguarde(u"Validando arquivo, aguarde..."_s);
-        if (!VerificaArquivo(caminho)) {
+        if (!VerificaArquivo(arquivo)) {
             fimAguarde();
             voltaAoExercicioAberto();
             return;
         }
         aguarde(u"Carregando, aguarde..."_s);
         // A file that cannot be read leaves the open exercise as it was, as a refused one does.
-        if (CarregaArquivo(caminho, *this, servicos_.mensagens, servicos_.atividade,
+        if (CarregaArquivo(arquivo, *this, servicos_.mensagens, servicos_.atividade,
                            AoFalhar::MantemJanela) == 0) {
             fimAguarde();
             servicos_.mensagens.mostra(u"Provavelmente as informações estão fora do layout "

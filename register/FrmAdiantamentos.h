@@ -4,6 +4,7 @@
 #include "ModeloAdiantamentos.h"
 #include "PainelVerificacao.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -92,7 +93,7 @@ private:
     QWidget* widgetDe(Campo campo) const;
     void selecionaSomente(int linha);
     struct CamposEntrada camposDigitados() const;
-    bool VerificaArquivo(const QString& caminho);
+    bool VerificaArquivo(class ArquivoLido& arquivo);
     // After a start that did not happen: the open exercise's year back, ready to be typed over.
     void voltaAoExercicioAberto();
     void CboCPF_KeyPress(class QKeyEvent& tecla, bool& engolir);
@@ -101,7 +102,8 @@ private:
     Servicos& servicos_;
     ModeloAdiantamentos modelo_;
     bool mostrada_ = false;
-    bool bloqueado_ = false; // a verification runs and lets events through
+    bool bloqueado_ = false;       // a verification runs and lets events through
+    QElapsedTimer barraDesenhada_; // since ProgressBar1 last moved on screen
     QPointer<frmSair> frmSair_;
 
     QGroupBox* Frame1 = nullptr;
