@@ -387,6 +387,7 @@ void ImportaJanela(benchmark::State& estado, RegistroMedido& r)
 
         estado.PauseTiming();
         dialogo.reset();
+        QCoreApplication::processEvents();
         estado.ResumeTiming();
         if (!Mostrou(estado, j.mudos.mensagens,
                      {u"Verificação concluida. Deseja Importar os dados agora ?"_s,
@@ -582,10 +583,12 @@ void OrdenaJanela(benchmark::State& estado, RegistroMedido& r)
     }
 }
 
-// Closes the write/restore dialog that a command left open.
+// Closes the write/restore dialog that a command left open, and lets the main window take the
+// screen back (drawn again as the active window), as it does before the clerk's next command.
 void FechaGrava(QWidget& principal)
 {
     delete principal.findChild<frmGrava*>(QString(), Qt::FindDirectChildrenOnly);
+    QCoreApplication::processEvents();
 }
 
 // F6: the header checked, the submission file written from the data file and the dialog that
@@ -718,6 +721,7 @@ void RestauraJanela(benchmark::State& estado, RegistroMedido& r)
 
         estado.PauseTiming();
         delete dialogo.data();
+        QCoreApplication::processEvents();
         estado.ResumeTiming();
         if (!Mostrou(estado, j.mudos.mensagens, {u"Cópia de Segurança restaurada com sucesso."_s}))
             break;
@@ -748,6 +752,7 @@ void CopiaSeguranca(benchmark::State& estado, RegistroMedido& r)
 
         estado.PauseTiming();
         delete dialogo.data();
+        QCoreApplication::processEvents();
         estado.ResumeTiming();
         if (!Mostrou(estado, j.mudos.mensagens, {u"Arquivo de segurança (backup) gravado. "_s}))
             break;
