@@ -17,8 +17,8 @@ class Mensagens;
 // Module1::TotalLinhas, which keeps its value after the run. Nothing when every line passed;
 // otherwise the message of the first failed check, or of the unexpected failure that ended it.
 std::optional<RecusaLinha> Verifica(const QString& caminho, const VarianteVerificacao& variante,
-                               const QString& exercicio, PainelVerificacao& painel,
-                               Atividade& atividade);
+                                    const QString& exercicio, PainelVerificacao& painel,
+                                    Atividade& atividade);
 
 // The exercise start's check of the data file before it is loaded: periods of `exercicio` (the
 // text of TxtExercicio). True when every line passed; false after the message of the first
