@@ -628,31 +628,21 @@ void FrmAdiantamentos::CboCPF_KeyPress(QKeyEvent& tecla, bool& engolir)
     if (texto.isEmpty() || !texto[0].isPrint() ||
         (tecla.modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
         return;
-    const QChar c = texto[0];
-    if (!Module1::CaracteresValidos.contains(c)) {
-        engolir = true;
-        return;
-    }
-    if (c.unicode() > 127)
-        return; // accented letters go in as typed, without completion
-
     QLineEdit& edicao = *CboCPF->lineEdit();
-    const int caret = edicao.hasSelectedText() ? edicao.selectionStart() : edicao.cursorPosition();
-    const QString prefixo = edicao.text().left(caret) + c.toUpper();
+    const int inicio = edicao.hasSelectedText() ? edicao.selectionStart() : edicao.cursorPosition();
     QStringList itens;
     for (int i = 0; i < CboCPF->count(); ++i)
         itens << CboCPF->itemText(i);
-    const int achado = ProcuraPrefixo(itens, prefixo);
-    if (achado >= 0) {
-        CboCPF->setCurrentIndex(achado);
-        CboCPF->setEditText(itens[achado]);
-        edicao.setSelection(static_cast<int>(itens[achado].size()),
-                            -static_cast<int>(itens[achado].size() - prefixo.size()));
-    } else {
-        CboCPF->setEditText(prefixo);
-        edicao.setCursorPosition(static_cast<int>(prefixo.size()));
-    }
+    const TeclaCPF efeito = CompletaCPF(itens, edicao.text(), inicio, texto[0]);
+    if (efeito.efeito == TeclaCPF::Efeito::Deixa)
+        return;
     engolir = true;
+    if (efeito.efeito == TeclaCPF::Efeito::Engole)
+        return;
+    if (efeito.item >= 0)
+        CboCPF->setCurrentIndex(efeito.item);
+    CboCPF->setEditText(efeito.texto);
+    edicao.setSelection(efeito.ancora, efeito.cursor - efeito.ancora);
 }
 
 void FrmAdiantamentos::CboCPF_LostFocus()
