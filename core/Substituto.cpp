@@ -133,7 +133,7 @@ std::optional<Falha> ArquivoSubstituto::confere(const QByteArray& sha256)
         return Falha::numerada(Falha::ErroDispositivo);
     if (soma.result() != sha256)
         return Falha{Falha::ErroDispositivo,
-                     u"A cópia lida de volta do destino não confere com o original"_s};
+                     u"A cópia gravada não confere com o original"_s};
     return std::nullopt;
 }
 
