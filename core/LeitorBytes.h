@@ -6,6 +6,10 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
+
+class QFile;
+struct Falha;
 
 // Reads a device byte by byte through a buffer of its own, so that the file readers stream a
 // file of any size with flat memory. A failed read of the device raises failure 57.
@@ -51,6 +55,11 @@ private:
     QByteArray buffer_;
     qsizetype pos_ = 0;
 };
+
+// Opens a file for reading only when it is a regular file: a folder, a pipe, a device or a socket
+// at its path gets failure 75 at once, never a read that waits forever or reads nothing. Other
+// failures to open are the system's (53 for a missing file).
+std::optional<Falha> AbreParaLeitura(QFile& arquivo);
 
 // Streams the lines of a file as `LeitorBytes::linha` splits them, handing each to `cadaLinha`
 // until it returns false or the file ends; the file is closed on every path. Raises the Falha

@@ -8,8 +8,14 @@
 #include "ModeloAdiantamentos.h"
 #include "Module1.h"
 #include "Servicos.h"
+#include "Substituto.h"
+#include "Versoes.h"
 
+#include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -54,6 +60,13 @@ bool recusa(FormRegistro& form, Mensagens& mensagens, const QString& texto, Camp
     return false;
 }
 
+void avisaVersao(Mensagens& mensagens, const std::optional<Falha>& falha, const QString& feito)
+{
+    if (falha)
+        mensagens.mostra(MensagemVersaoNaoGuardada(Module1::ArquivoExercicio, *falha, feito),
+                         Icone::Exclamacao);
+}
+
 } // namespace
 
 bool GravaArquivo(FormRegistro& form, Mensagens& mensagens)
@@ -72,14 +85,45 @@ bool GravaArquivo(FormRegistro& form, Mensagens& mensagens)
         return recusa(form, mensagens, u"Nenhum Adiantamento foi informado."_s,
                       CampoCabecalho::Responsavel);
 
+    // The file as it was becomes a version once the new one is whole, before it takes the name.
+    const QDateTime agora = QDateTime::currentDateTime();
+    VersaoGuardada versao;
     const std::optional<Falha> falha =
-        EscreveArquivoExercicio(Module1::ArquivoExercicio, cabecalho, form.lista().todas());
+        EscreveArquivoExercicio(Module1::ArquivoExercicio, cabecalho, form.lista().todas(), [&] {
+            versao = GuardaVersao(Module1::ArquivoExercicio, cabecalho.exercicio, agora);
+        });
     if (falha) {
+        // The data file was not replaced: the version would only repeat it.
+        if (!versao.caminho.isEmpty())
+            QFile::remove(versao.caminho);
         mensagens.mostra(falha->texto());
         return false;
     }
     Module1::PendenteGravar.clear();
+    avisaVersao(mensagens, ConcluiVersao(versao, cabecalho.exercicio, agora.date()), u"gravado"_s);
     return true;
+}
+
+void ExcluiArquivoExercicio(Mensagens& mensagens)
+{
+    const QString caminho = Module1::ArquivoExercicio;
+    if (caminho.isEmpty() || !QFileInfo::exists(caminho))
+        return;
+    const QString exercicio = ExercicioAberto();
+    const QDateTime agora = QDateTime::currentDateTime();
+    const VersaoGuardada versao = GuardaVersao(caminho, exercicio, agora);
+    QFile arquivo(caminho);
+    errno = 0;
+    if (!arquivo.remove()) {
+        const Falha falha = Falha::deArquivo(arquivo, errno);
+        if (!versao.caminho.isEmpty())
+            QFile::remove(versao.caminho);
+        mensagens.mostra(falha.texto());
+        return;
+    }
+    // A name that comes back after a power cut would bring the deleted advances back.
+    SincronizaPasta(QFileInfo(caminho).absolutePath());
+    avisaVersao(mensagens, ConcluiVersao(versao, exercicio, agora.date()), u"excluído"_s);
 }
 
 int ContaLinhas(const QString& caminho)

@@ -85,7 +85,7 @@ ResultadoImportacao ConverteImportacao(const QString& caminho,
                                        const std::function<void(int valor)>& avanca)
 {
     QFile arquivo(caminho);
-    if (QFileInfo(caminho).isDir() || !arquivo.open(QIODevice::ReadOnly))
+    if (AbreParaLeitura(arquivo))
         return RegistroRecusado{1};
     return ConverteImportacao(arquivo, avanca);
 }

@@ -988,13 +988,8 @@ void FrmAdiantamentos::CmdExcluir_Click()
     if (modelo_.linhas() == 0) {
         // No file is the register of no rows: nothing is left to write on leaving.
         Module1::PendenteGravar.clear();
-        if (QFile::exists(Module1::ArquivoExercicio)) {
-            QFile arquivo(Module1::ArquivoExercicio);
-            errno = 0;
-            // A data file left behind would bring the deleted advances back at the next start.
-            if (!arquivo.remove())
-                servicos_.mensagens.mostra(Falha::deArquivo(arquivo, errno).texto());
-        }
+        // A data file left behind would bring the deleted advances back at the next start.
+        ExcluiArquivoExercicio(servicos_.mensagens);
         TxtProcesso->clear();
         TxtNumeroNotaEmpenho->clear();
         TxtNomeResponsavel->clear();

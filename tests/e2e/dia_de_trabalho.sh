@@ -67,6 +67,8 @@ espera "the window manager" gerenciador
 export QT_QPA_PLATFORM=xcb HOME="$work/home" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
+# What an instance killed in the middle of a write left: gone at the next start.
+printf 'x' >"$folder/Pravex2005.txt.novo-Ab12Cd"
 "$folder/pravex" >"$work/pravex.log" 2>&1 &
 programa=$!
 pids+=("$programa")
@@ -89,6 +91,29 @@ pausa() { sleep "${1:-0.5}"; }
 # The start hint, then exercise 2005 with a new header.
 espera_janela "Pravex"
 tecla Return
+espera_janela "$principal"
+[ ! -e "$folder/Pravex2005.txt.novo-Ab12Cd" ] || fail "the leftover of a dead instance is still there"
+
+# A second user starts the same program: another home and runtime folder, the same program
+# folder. It says the program is running, leaves the first one and its files alone, and ends.
+printf 'x' >"$folder/pravexenvio2005.txt.novo-Em1234"
+mkdir -p "$work/home2" "$work/run2"
+chmod 700 "$work/run2"
+HOME="$work/home2" XDG_RUNTIME_DIR="$work/run2" "$folder/pravex" >"$work/segundo.log" 2>&1 &
+segundo=$!
+pids+=("$segundo")
+caixa_do_segundo() {
+  [ "$(xdotool getactivewindow getwindowpid)" = "$segundo" ] &&
+    [ "$(janela_ativa)" = "Pravex" ]
+}
+espera "the second instance's message" caixa_do_segundo
+tecla Return
+for _ in $(seq 100); do kill -0 "$segundo" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$segundo" 2>/dev/null && fail "the second instance did not end after its message"
+wait "$segundo" || fail "the second instance ended with an error"
+kill -0 "$programa" 2>/dev/null || fail "the first instance ended"
+[ -e "$folder/pravexenvio2005.txt.novo-Em1234" ] || fail "the second instance removed a file in use"
+rm -f "$folder/pravexenvio2005.txt.novo-Em1234"
 espera_janela "$principal"
 digita 2005
 tecla Return
@@ -161,5 +186,11 @@ tecla Return
 for _ in $(seq 100); do kill -0 "$programa" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$programa" 2>/dev/null && fail "the program did not end after the backup"
 cmp "$dados" "$work/esperado" || fail "the data file changed on the way out"
+# The first include created the data file; each of the other two kept the file as it was.
+versoes=$(find "$folder/versoes" -name 'PravexBkp2005-*.txt' | sort)
+[ "$(echo "$versoes" | wc -l)" -eq 2 ] || fail "not two versions: $versoes"
+head -n 3 "$work/esperado" >"$work/esperado-2"
+cmp "$(echo "$versoes" | tail -n 1)" "$work/esperado-2" ||
+  fail "the newest version is not the register of two advances"
 cmp "$dados" "$HOME/PravexBkp2005.txt" || fail "the backup is not a copy of the data file"
-echo "the working day reached the disk as typed: register, submission file, its copy and a backup"
+echo "the working day reached the disk as typed: register, versions, submission file, its copy and a backup"

@@ -1,8 +1,11 @@
 #include "JanelaTeste.h"
 
+#include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QProgressBar>
+
+#include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -136,6 +139,27 @@ TEST_F(JanelaAbertura, ArquivoRecusadoPeloVerificadorMantemAJanela)
     // No exercise was open: the field is emptied for the next year.
     EXPECT_EQ(txt("TxtExercicio")->text(), QString());
     EXPECT_EQ(nomeDoFoco(), u"TxtExercicio"_s);
+}
+
+// A pipe or a folder with the data file's name: the verifier's message at once, never a program
+// that waits forever for a writer.
+TEST_F(JanelaAbertura, ArquivoQueNaoEhArquivoComumEhRecusadoNaHora)
+{
+    for (const bool fifo : {true, false}) {
+        const QString caminho = arquivo(u"2005"_s);
+        if (fifo)
+            ASSERT_EQ(::mkfifo(QFile::encodeName(caminho).constData(), 0600), 0);
+        else
+            ASSERT_TRUE(QDir(pasta.caminho()).mkdir(NomeArquivoExercicio(u"2005"_s)));
+        iniciaExercicio(u"2005"_s);
+        EXPECT_EQ(servicos.mensagens.caixas().last(),
+                  (CaixaMostrada{u"Erro de acesso ao caminho/arquivo"_s, Icone::Nenhum, Botoes::Ok,
+                                 u"Pravex"_s}));
+        EXPECT_FALSE(cmd("CmdIncluir")->isEnabled());
+        EXPECT_TRUE(Module1::ArquivoExercicio.isEmpty());
+        QFile::remove(caminho);
+        QDir(pasta.caminho()).rmdir(NomeArquivoExercicio(u"2005"_s));
+    }
 }
 
 using JanelaDigitacao = JanelaTeste;
