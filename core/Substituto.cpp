@@ -132,8 +132,7 @@ std::optional<Falha> ArquivoSubstituto::confere(const QByteArray& sha256)
     if (!soma.addData(&lida) || lida.error() != QFileDevice::NoError)
         return Falha::numerada(Falha::ErroDispositivo);
     if (soma.result() != sha256)
-        return Falha{Falha::ErroDispositivo,
-                     u"A cópia gravada não confere com o original"_s};
+        return Falha{Falha::ErroDispositivo, u"A cópia gravada não confere com o original"_s};
     return std::nullopt;
 }
 
