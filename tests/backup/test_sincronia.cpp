@@ -254,6 +254,47 @@ INSTANTIATE_TEST_SUITE_P(Pontos, FalhaNaEscrita, testing::Values(Sincronia, Fech
                              return std::string(i.param == Sincronia ? "Sincronia" : "Fechamento");
                          });
 
+// The data file's replacement itself failing, before and after the new file took the name.
+class FalhaNaTroca : public FalhaNaEscrita
+{
+protected:
+    // F3 on the first row, a new Processo, and F2 with the point failing.
+    QList<CaixaMostrada> alteraCom(const char* nome)
+    {
+        lista()->setFocus();
+        tecla(Qt::Key_F3);
+        txt("TxtProcesso")->setText(u"P1-ALTERADO"_s);
+        const qsizetype antes = caixas();
+        {
+            const FalhaInjetada falha(nome);
+            tecla(Qt::Key_F2);
+        }
+        return caixasDesde(antes);
+    }
+    QStringList versoes() const { return Conteudo(pasta.arquivo(u"versoes"_s)); }
+};
+
+// The old file keeps its name: the version taken of it would only repeat it, and goes.
+TEST_F(FalhaNaTroca, RenomearFalhaSemDeixarVersao)
+{
+    EXPECT_EQ(alteraCom("posix/io/dir/rename"),
+              QList<CaixaMostrada>{simples(u"57 - Erro de E/S no dispositivo"_s)});
+    EXPECT_EQ(LeBytes(arquivo(u"2005"_s)), Dados2005);
+    EXPECT_EQ(versoes(), QStringList());
+    EXPECT_EQ(Temporarios(pasta.caminho()), QStringList());
+}
+
+// The new file has the name but its folder could not be synced: the write is reported as failed,
+// and the version, now the only copy of the register it replaced, stays.
+TEST_F(FalhaNaTroca, SincroniaDaPastaFalhaMasAVersaoFica)
+{
+    EXPECT_EQ(alteraCom("posix/io/sync/fsync"),
+              QList<CaixaMostrada>{simples(u"57 - Erro de E/S no dispositivo"_s)});
+    EXPECT_EQ(LeBytes(arquivo(u"2005"_s)), QByteArray(Dados2005).replace("P1,", "P1-ALTERADO,"));
+    ASSERT_EQ(versoes().size(), 1);
+    EXPECT_EQ(LeBytes(pasta.arquivo(u"versoes/"_s + versoes().first())), Dados2005);
+}
+
 // A copy that does not read back as its source: the mode's failure, and the damaged copy gone,
 // the previous one in its place.
 class CopiaLidaDeVolta : public FalhaNaEscrita
