@@ -425,7 +425,8 @@ std::vector<double> DiferencasVersao;
 // file it replaces as a version in the folder versoes (the case's time). Each iteration also
 // rewrites it once without a version, first or second in turn, so that a machine that speeds up
 // or slows down weighs on both alike: the median of the pairs' differences is what the version
-// adds. The folder holds as many versions as the retention lets it, as a clerk's does.
+// adds. The folder holds as many versions as the retention lets it, as a clerk's does. The
+// processor time the table shows covers both rewrites of an iteration.
 void IncluiComVersao(benchmark::State& estado)
 {
     const PastaPropria pasta;

@@ -97,21 +97,6 @@ const char* const Fechamento = "posix/io/oc/close";
 const QByteArray EnvioAnterior = "P0,1,339030,1,A,1.00,01/03,01/03,0470\r\n";
 const QByteArray CopiaAnterior = "copia de ontem\r\n";
 
-const QString FalhaNaGravacaoT =
-    u"Alguns possíveis problemas na gravação: \r\rSe você está tentando gravar em disquete ou "
-    u"CD: a) Verifique se há espaço necessário. b) Um possível problema com a unidade de "
-    u"disquete ou CD. c) O tamanho do arquivo não é compatível com Disquete ou CD.\rSe você "
-    u"está tentando gravar em outro caminho da sua Rede ou do seu computador, verifique suas "
-    u"permissões.\rSe você está tentando gravar em CD, verifique que deve ser do tipo "
-    u"gravável."_s;
-
-CaixaMostrada simples(const QString& texto)
-{
-    return {texto, Icone::Nenhum, Botoes::Ok, u"Pravex"_s};
-}
-
-const CaixaMostrada Finalizado = simples(u"O sistema será finalizado."_s);
-
 QStringList Temporarios(const QString& pasta)
 {
     return QDir(pasta).entryList({u"*.novo-*"_s}, QDir::Files | QDir::Hidden);
@@ -196,7 +181,7 @@ TEST_P(FalhaNaEscrita, CopiaDoEnvio)
         const FalhaInjetada falha(GetParam());
         clica(*grava(), "CmdImportar");
     }
-    EXPECT_EQ(caixasDesde(antes), (QList<CaixaMostrada>{simples(FalhaNaGravacaoT), Finalizado}));
+    EXPECT_EQ(caixasDesde(antes), (QList<CaixaMostrada>{simples(FalhaNaGravacao), Finalizado}));
     EXPECT_EQ(servicos.encerramento.chamadas(), 1);
     EXPECT_EQ(Conteudo(pasta.arquivo(u"destino"_s)), QStringList{u"pravexenvio2005.txt"_s});
     EXPECT_EQ(LeBytes(pasta.arquivo(u"destino/pravexenvio2005.txt"_s)), EnvioAnterior);
@@ -310,7 +295,7 @@ TEST_F(CopiaLidaDeVolta, DiferenteNoEnvio)
         const FalhaInjetada falha(Sincronia, 1, pasta.arquivo(u"destino"_s));
         clica(*grava(), "CmdImportar");
     }
-    EXPECT_EQ(caixasDesde(antes), (QList<CaixaMostrada>{simples(FalhaNaGravacaoT), Finalizado}));
+    EXPECT_EQ(caixasDesde(antes), (QList<CaixaMostrada>{simples(FalhaNaGravacao), Finalizado}));
     EXPECT_EQ(Conteudo(pasta.arquivo(u"destino"_s)), QStringList{u"pravexenvio2005.txt"_s});
     EXPECT_EQ(LeBytes(pasta.arquivo(u"destino/pravexenvio2005.txt"_s)), EnvioAnterior);
 }
