@@ -4,11 +4,8 @@
 #include "Substituto.h"
 
 #include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
-#include <cerrno>
 #include <sys/stat.h>
 
 namespace

@@ -2,6 +2,7 @@
 
 #include "ArquivoDados.h"
 #include "Caminhos.h"
+#include "CopiaSegura.h"
 #include "FormRegistro.h"
 #include "Formatos.h"
 #include "LeitorBytes.h"
@@ -60,6 +61,15 @@ bool recusa(FormRegistro& form, Mensagens& mensagens, const QString& texto, Camp
     return false;
 }
 
+// After a failed write or delete: a version that still is the data file, which kept its name,
+// would only repeat it. One the data file no longer is (the new file took the name, and only
+// the folder's sync failed) is the sole copy of the register it replaced: it stays.
+void descartaVersaoRepetida(const VersaoGuardada& versao)
+{
+    if (!versao.caminho.isEmpty() && MesmoArquivo(versao.caminho, Module1::ArquivoExercicio))
+        QFile::remove(versao.caminho);
+}
+
 void avisaVersao(Mensagens& mensagens, const std::optional<Falha>& falha, const QString& feito)
 {
     if (falha)
@@ -93,9 +103,7 @@ bool GravaArquivo(FormRegistro& form, Mensagens& mensagens)
             versao = GuardaVersao(Module1::ArquivoExercicio, cabecalho.exercicio, agora);
         });
     if (falha) {
-        // The data file was not replaced: the version would only repeat it.
-        if (!versao.caminho.isEmpty())
-            QFile::remove(versao.caminho);
+        descartaVersaoRepetida(versao);
         mensagens.mostra(falha->texto());
         return false;
     }
@@ -116,8 +124,7 @@ void ExcluiArquivoExercicio(Mensagens& mensagens)
     errno = 0;
     if (!arquivo.remove()) {
         const Falha falha = Falha::deArquivo(arquivo, errno);
-        if (!versao.caminho.isEmpty())
-            QFile::remove(versao.caminho);
+        descartaVersaoRepetida(versao);
         mensagens.mostra(falha.texto());
         return;
     }

@@ -20,6 +20,24 @@ inline const QByteArray Linha1 = "P1,10,339030,12345678909,CICRANO DA SILVA,9.00
 inline const QByteArray Linha2 = "P2,20,339039,52998224725,OUTRO CREDOR,10.00,01/02,28/02\r\n";
 inline const QByteArray Dados2005 = Cabecalho2005 + Linha1 + Linha2;
 
+// The failure message of a copy of the submission file (mode "T").
+inline const QString FalhaNaGravacao =
+    QStringLiteral("Alguns possíveis problemas na gravação: \r\rSe você está tentando gravar em "
+                   "disquete ou CD: a) Verifique se há espaço necessário. b) Um possível problema "
+                   "com a unidade de disquete ou CD. c) O tamanho do arquivo não é compatível com "
+                   "Disquete ou CD.\rSe você está tentando gravar em outro caminho da sua Rede ou "
+                   "do seu computador, verifique suas permissões.\rSe você está tentando gravar "
+                   "em CD, verifique que deve ser do tipo gravável.");
+
+// A box with no icon and no title, as most of the write dialog's are.
+inline CaixaMostrada simples(const QString& texto)
+{
+    return {texto, Icone::Nenhum, Botoes::Ok, QStringLiteral("Pravex")};
+}
+
+// The last box of a copy that failed.
+inline const CaixaMostrada Finalizado = simples(QStringLiteral("O sistema será finalizado."));
+
 // The files and folders directly in a folder, hidden ones included, in name order.
 inline QStringList Conteudo(const QString& pasta)
 {

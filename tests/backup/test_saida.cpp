@@ -330,12 +330,7 @@ TEST_F(Restauracao, CopiaRestauradaEhGravadaAoSair)
             EXPECT_EQ(Module1::ModoGrava, u"R"_s);
             abrePasta(g, u"copias"_s);
             // The operator clicks the backup in the file list; Restaurar then becomes available.
-            auto* arquivos = em<QListWidget>(g, "File1");
-            const QList<QListWidgetItem*> achados =
-                arquivos->findItems(u"PravexBkp2005.txt"_s, Qt::MatchFixedString);
-            ASSERT_EQ(achados.size(), 1);
-            QTest::mouseClick(arquivos->viewport(), Qt::LeftButton, {},
-                              arquivos->visualItemRect(achados.first()).center());
+            clicaArquivo(g, u"PravexBkp2005.txt"_s);
             ASSERT_TRUE(em<QPushButton>(g, "CmdImportar")->isEnabled());
             clica(g, "CmdImportar");
         });

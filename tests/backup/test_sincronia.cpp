@@ -97,21 +97,6 @@ const char* const Fechamento = "posix/io/oc/close";
 const QByteArray EnvioAnterior = "P0,1,339030,1,A,1.00,01/03,01/03,0470\r\n";
 const QByteArray CopiaAnterior = "copia de ontem\r\n";
 
-const QString FalhaNaGravacaoT =
-    u"Alguns possíveis problemas na gravação: \r\rSe você está tentando gravar em disquete ou "
-    u"CD: a) Verifique se há espaço necessário. b) Um possível problema com a unidade de "
-    u"disquete ou CD. c) O tamanho do arquivo não é compatível com Disquete ou CD.\rSe você "
-    u"está tentando gravar em outro caminho da sua Rede ou do seu computador, verifique suas "
-    u"permissões.\rSe você está tentando gravar em CD, verifique que deve ser do tipo "
-    u"gravável."_s;
-
-CaixaMostrada simples(const QString& texto)
-{
-    return {texto, Icone::Nenhum, Botoes::Ok, u"Pravex"_s};
-}
-
-const CaixaMostrada Finalizado = simples(u"O sistema será finalizado."_s);
-
 QStringList Temporarios(const QString& pasta)
 {
     return QDir(pasta).entryList({u"*.novo-*"_s}, QDir::Files | QDir::Hidden);
@@ -196,7 +181,7 @@ TEST_P(FalhaNaEscrita, CopiaDoEnvio)
         const FalhaInjetada falha(GetParam());
         clica(*grava(), "CmdImportar");
     }
-    EXPECT_EQ(caixasDesde(antes), (QList<CaixaMostrada>{simples(FalhaNaGravacaoT), Finalizado}));
+    EXPECT_EQ(caixasDesde(antes), (QList<CaixaMostrada>{simples(FalhaNaGravacao), Finalizado}));
     EXPECT_EQ(servicos.encerramento.chamadas(), 1);
     EXPECT_EQ(Conteudo(pasta.arquivo(u"destino"_s)), QStringList{u"pravexenvio2005.txt"_s});
     EXPECT_EQ(LeBytes(pasta.arquivo(u"destino/pravexenvio2005.txt"_s)), EnvioAnterior);
@@ -254,6 +239,47 @@ INSTANTIATE_TEST_SUITE_P(Pontos, FalhaNaEscrita, testing::Values(Sincronia, Fech
                              return std::string(i.param == Sincronia ? "Sincronia" : "Fechamento");
                          });
 
+// The data file's replacement itself failing, before and after the new file took the name.
+class FalhaNaTroca : public FalhaNaEscrita
+{
+protected:
+    // F3 on the first row, a new Processo, and F2 with the point failing.
+    QList<CaixaMostrada> alteraCom(const char* nome)
+    {
+        lista()->setFocus();
+        tecla(Qt::Key_F3);
+        txt("TxtProcesso")->setText(u"P1-ALTERADO"_s);
+        const qsizetype antes = caixas();
+        {
+            const FalhaInjetada falha(nome);
+            tecla(Qt::Key_F2);
+        }
+        return caixasDesde(antes);
+    }
+    QStringList versoes() const { return Conteudo(pasta.arquivo(u"versoes"_s)); }
+};
+
+// The old file keeps its name: the version taken of it would only repeat it, and goes.
+TEST_F(FalhaNaTroca, RenomearFalhaSemDeixarVersao)
+{
+    EXPECT_EQ(alteraCom("posix/io/dir/rename"),
+              QList<CaixaMostrada>{simples(u"57 - Erro de E/S no dispositivo"_s)});
+    EXPECT_EQ(LeBytes(arquivo(u"2005"_s)), Dados2005);
+    EXPECT_EQ(versoes(), QStringList());
+    EXPECT_EQ(Temporarios(pasta.caminho()), QStringList());
+}
+
+// The new file has the name but its folder could not be synced: the write is reported as failed,
+// and the version, now the only copy of the register it replaced, stays.
+TEST_F(FalhaNaTroca, SincroniaDaPastaFalhaMasAVersaoFica)
+{
+    EXPECT_EQ(alteraCom("posix/io/sync/fsync"),
+              QList<CaixaMostrada>{simples(u"57 - Erro de E/S no dispositivo"_s)});
+    EXPECT_EQ(LeBytes(arquivo(u"2005"_s)), QByteArray(Dados2005).replace("P1,", "P1-ALTERADO,"));
+    ASSERT_EQ(versoes().size(), 1);
+    EXPECT_EQ(LeBytes(pasta.arquivo(u"versoes/"_s + versoes().first())), Dados2005);
+}
+
 // A copy that does not read back as its source: the mode's failure, and the damaged copy gone,
 // the previous one in its place.
 class CopiaLidaDeVolta : public FalhaNaEscrita
@@ -269,7 +295,7 @@ TEST_F(CopiaLidaDeVolta, DiferenteNoEnvio)
         const FalhaInjetada falha(Sincronia, 1, pasta.arquivo(u"destino"_s));
         clica(*grava(), "CmdImportar");
     }
-    EXPECT_EQ(caixasDesde(antes), (QList<CaixaMostrada>{simples(FalhaNaGravacaoT), Finalizado}));
+    EXPECT_EQ(caixasDesde(antes), (QList<CaixaMostrada>{simples(FalhaNaGravacao), Finalizado}));
     EXPECT_EQ(Conteudo(pasta.arquivo(u"destino"_s)), QStringList{u"pravexenvio2005.txt"_s});
     EXPECT_EQ(LeBytes(pasta.arquivo(u"destino/pravexenvio2005.txt"_s)), EnvioAnterior);
 }

@@ -149,12 +149,7 @@ TEST_F(VersoesNaJanela, VersaoRestauradaPeloF7VoltaAoArquivoAntigo)
     QuandoAbrir<frmRestaurarCopiaSeguranca>([&v](frmRestaurarCopiaSeguranca& r) {
         QuandoAbrir<frmGrava>([&v](frmGrava& g) {
             abrePasta(g, u"versoes"_s);
-            auto* arquivos = em<QListWidget>(g, "File1");
-            const QList<QListWidgetItem*> achados =
-                arquivos->findItems(v.last().nome, Qt::MatchExactly);
-            ASSERT_EQ(achados.size(), 1);
-            QTest::mouseClick(arquivos->viewport(), Qt::LeftButton, {},
-                              arquivos->visualItemRect(achados.first()).center());
+            clicaArquivo(g, v.last().nome);
             ASSERT_TRUE(em<QPushButton>(g, "CmdImportar")->isEnabled());
             clica(g, "CmdImportar");
         });

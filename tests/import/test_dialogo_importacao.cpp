@@ -98,14 +98,6 @@ protected:
         return d;
     }
 
-    static void clicaArquivo(const QWidget& d, const QString& nome)
-    {
-        auto* lista = em<QListWidget>(d, "File1");
-        const QList<QListWidgetItem*> itens = lista->findItems(nome, Qt::MatchExactly);
-        ASSERT_EQ(itens.size(), 1) << nome.toStdString();
-        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {},
-                          lista->visualItemRect(itens.first()).center());
-    }
     static QStringList arquivosListados(const QWidget& d)
     {
         auto* lista = em<QListWidget>(d, "File1");

@@ -36,3 +36,13 @@ inline void abrePasta(const QWidget& dialogo, const QString& nome)
     }
     ADD_FAILURE() << "no folder " << nome.toStdString();
 }
+
+// Clicks a file of the dialog's file list, as the operator picks it.
+inline void clicaArquivo(const QWidget& dialogo, const QString& nome)
+{
+    auto* lista = em<QListWidget>(dialogo, "File1");
+    const QList<QListWidgetItem*> achados = lista->findItems(nome, Qt::MatchExactly);
+    ASSERT_EQ(achados.size(), 1) << nome.toStdString();
+    QTest::mouseClick(lista->viewport(), Qt::LeftButton, {},
+                      lista->visualItemRect(achados.first()).center());
+}
