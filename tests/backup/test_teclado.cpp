@@ -78,8 +78,7 @@ TEST_P(TecladoAposDialogo, JanelaPrincipalAtivaComOFocoOndeEstava)
 {
     GetParam().usaDialogo(*this);
     ASSERT_TRUE(fechouTudo());
-    ASSERT_TRUE(
-        QTest::qWaitFor([this] { return QApplication::activeWindow() == janela.get(); }, 2000))
+    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == janela.get(); }))
         << "no window has the keyboard";
     ASSERT_EQ(foco(), lista());
     // F3 opens the entry of the selected row; Esc leaves it, back to the list.

@@ -259,6 +259,17 @@ struct Modelo {
         ordena();
     }
 
+    // An import or a restore: the year and register of a file replace the open ones, to be
+    // written on leaving.
+    void substitui(const std::pair<int, Reg>& dados)
+    {
+        mostra(dados.second);
+        aberto = dados.first;
+        digitado = QString::number(dados.first);
+        pendente = true;
+        incluir = cabecalho = restaurarImportar = true;
+    }
+
     // The name a creditor's CPF carries in the list, if it is there.
     std::optional<QString> nomeDe(const QString& cpf) const
     {
@@ -1081,11 +1092,7 @@ struct Importa : AcaoDoModelo {
             caixas << PerguntaImportar;
             if (sim) {
                 caixas << u"Importação efetuada com sucesso!"_s;
-                m.mostra(i.dados->second);
-                m.aberto = i.dados->first;
-                m.digitado = QString::number(i.dados->first);
-                m.pendente = true;
-                m.incluir = m.cabecalho = m.restaurarImportar = true;
+                m.substitui(*i.dados);
             }
         }
         // The dialog closed over the window: it is activated again.
@@ -1137,11 +1144,7 @@ struct Restaura : AcaoDoModelo {
             m.incluir = false;
         } else {
             caixas << u"Cópia de Segurança restaurada com sucesso."_s;
-            m.mostra(c.dados->second);
-            m.aberto = c.dados->first;
-            m.digitado = QString::number(c.dados->first);
-            m.pendente = true;
-            m.incluir = m.cabecalho = m.restaurarImportar = true;
+            m.substitui(*c.dados);
         }
         // The dialogs closed over the window: it is activated again.
         m.ativacao(caixas);
