@@ -4,6 +4,7 @@
 #include "Caminhos.h"
 #include "CopiaSegura.h"
 #include "Falha.h"
+#include "Foco.h"
 #include "FormRegistro.h"
 #include "ListasArquivos.h"
 #include "Module1.h"
@@ -65,12 +66,17 @@ frmGrava* Novo(QWidget& principal, FormRegistro& form, Servicos& servicos)
 
 void frmGrava::Mostra(QWidget& principal, FormRegistro& form, Servicos& servicos)
 {
-    Novo(principal, form, servicos)->show();
+    frmGrava* dialogo = Novo(principal, form, servicos);
+    connect(dialogo, &QDialog::finished, &principal, [&principal] { DevolveTeclado(principal); });
+    dialogo->show();
 }
 
 int frmGrava::MostraModal(QWidget& principal, FormRegistro& form, Servicos& servicos)
 {
-    return Novo(principal, form, servicos)->exec();
+    const int resultado = Novo(principal, form, servicos)->exec();
+    // To the dialog that opened this one, when it is still open.
+    DevolveTeclado(principal);
+    return resultado;
 }
 
 frmGrava::frmGrava(QWidget& principal, FormRegistro& form, Servicos& servicos)

@@ -2,6 +2,7 @@
 
 #include "Decoracao.h"
 #include "Falha.h"
+#include "Foco.h"
 #include "Module1.h"
 #include "Servicos.h"
 #include "frmGrava.h"
@@ -65,6 +66,8 @@ frmSair::frmSair(QWidget& principal, FormRegistro& form, Servicos& servicos)
     connect(CmdSair, &QPushButton::clicked, this, &frmSair::CmdSair_Click);
     connect(CmdCancelar, &QPushButton::clicked, this, &frmSair::CmdCancelar_Click);
     connect(CmdVoltar, &QPushButton::clicked, this, &frmSair::CmdVoltar_Click);
+    // Closed by "Voltar ao Pravex" or by its frame: the main window goes on, with the keyboard.
+    connect(this, &QDialog::finished, &principal, [&principal] { DevolveTeclado(principal); });
 
     // Form_Load
     Module1::PodeDescarregar = false;

@@ -8,9 +8,7 @@
 #include <QDir>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QTimer>
 
-#include <functional>
 #include <memory>
 
 // The data file of the exercise the window tests open: a header and two advances.
@@ -43,41 +41,6 @@ inline QStringList Conteudo(const QString& pasta)
 {
     return QDir(pasta).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
                                  QDir::Name);
-}
-
-// Gives a shown window the keyboard, as the operator's click on it does; its access keys work from
-// then on. A window must be exposed before it can be activated.
-inline bool Ativa(QWidget& janela)
-{
-    if (!QTest::qWaitForWindowExposed(&janela))
-        return false;
-    janela.activateWindow();
-    return QTest::qWaitFor([&janela] { return QApplication::activeWindow() == &janela; }, 2000);
-}
-
-// Runs `acao` on the modal dialog of type T as soon as it is up, from inside its own event loop;
-// `acao` is expected to close it. Gives up after 5 s, closing the modal window that is up instead.
-template <typename T> void QuandoAbrir(std::function<void(T&)> acao)
-{
-    auto* espera = new QTimer(qApp);
-    auto restantes = std::make_shared<int>(1000);
-    QObject::connect(espera, &QTimer::timeout, espera, [espera, restantes, acao = std::move(acao)] {
-        auto* dialogo = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (dialogo == nullptr && --*restantes > 0)
-            return;
-        espera->stop();
-        espera->deleteLater();
-        if (dialogo != nullptr) {
-            acao(*dialogo);
-            return;
-        }
-        ADD_FAILURE() << "no dialog opened";
-        // Whatever box is up instead would wait for the case's timeout: close it, so the
-        // failure shows at once.
-        if (QWidget* outro = QApplication::activeModalWidget())
-            outro->close();
-    });
-    espera->start(5);
 }
 
 // The main window with the exercise 2005 open from its data file, the usual drives (a:, c: at

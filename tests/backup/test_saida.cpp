@@ -75,7 +75,9 @@ TEST_F(Saida, EscAntesDeQualquerExercicioEncerraSemDialogo)
     janela = std::make_unique<FrmAdiantamentos>(servicos.servicos());
     janela->show();
     const qsizetype antes = caixas();
-    QCoreApplication::processEvents();
+    // The start hint comes with the window's activation, before any key.
+    janela->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return caixas() - antes == 1; }));
     esc();
     EXPECT_EQ(servicos.encerramento.chamadas(), 1);
     EXPECT_EQ(sair(), nullptr);

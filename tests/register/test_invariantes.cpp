@@ -280,6 +280,17 @@ struct Modelo {
         ordena();
     }
 
+    // An import or a restore: the year and register of a file replace the open ones, to be
+    // written on leaving.
+    void substitui(const std::pair<int, Reg>& dados)
+    {
+        mostra(dados.second);
+        aberto = dados.first;
+        digitado = QString::number(dados.first);
+        pendente = true;
+        incluir = cabecalho = restaurarImportar = true;
+    }
+
     // The name a creditor's CPF carries in the list, if it is there.
     std::optional<QString> nomeDe(const QString& cpf) const
     {
@@ -590,6 +601,18 @@ struct Sistema {
             falhas << u"a janela principal não ficou ativa"_s;
     }
 
+    // After an action the main window has the keyboard, without a click, and whatever its
+    // activation brings has been shown.
+    void confereTeclado()
+    {
+        if (!QTest::qWaitFor([this] { return QApplication::activeWindow() == janela.get(); }))
+            falhas << u"a janela principal ficou sem o teclado"_s;
+        else if (QApplication::focusWidget() == nullptr ||
+                 QApplication::focusWidget()->window() != janela.get())
+            falhas << u"o foco não está na janela principal"_s;
+        QCoreApplication::processEvents();
+    }
+
     template <typename T = QWidget> T* w(const char* nome) const
     {
         return janela->findChild<T*>(QString::fromLatin1(nome));
@@ -863,9 +886,9 @@ struct AcaoDoModelo : Acao {
         Modelo depois = antes;
         QStringList caixas;
         efeito(depois, caixas);
-        s.ativa();
         executa(antes, s);
         s.voltaAoOcioso();
+        s.confereTeclado();
         Confere(s, depois, caixas);
     }
 };
@@ -1108,17 +1131,15 @@ struct Importa : AcaoDoModelo {
         const Importacao& i = m.importacoes[static_cast<size_t>(arquivo)];
         if (!i.dados) {
             caixas << i.recusa;
-            return;
+        } else {
+            caixas << PerguntaImportar;
+            if (sim) {
+                caixas << u"Importação efetuada com sucesso!"_s;
+                m.substitui(*i.dados);
+            }
         }
-        caixas << PerguntaImportar;
-        if (!sim)
-            return;
-        caixas << u"Importação efetuada com sucesso!"_s;
-        m.mostra(i.dados->second);
-        m.aberto = i.dados->first;
-        m.digitado = QString::number(i.dados->first);
-        m.pendente = true;
-        m.incluir = m.cabecalho = m.restaurarImportar = true;
+        // The dialog closed over the window: it is activated again.
+        m.ativacao(caixas);
     }
     void executa(const Modelo& antes, Sistema& s) const override
     {
@@ -1164,14 +1185,12 @@ struct Restaura : AcaoDoModelo {
             m.aberto.reset();
             m.pendente = false;
             m.incluir = false;
-            return;
+        } else {
+            caixas << u"Cópia de Segurança restaurada com sucesso."_s;
+            m.substitui(*c.dados);
         }
-        caixas << u"Cópia de Segurança restaurada com sucesso."_s;
-        m.mostra(c.dados->second);
-        m.aberto = c.dados->first;
-        m.digitado = QString::number(c.dados->first);
-        m.pendente = true;
-        m.incluir = m.cabecalho = m.restaurarImportar = true;
+        // The dialogs closed over the window: it is activated again.
+        m.ativacao(caixas);
     }
     void executa(const Modelo& antes, Sistema& s) const override
     {
