@@ -388,7 +388,8 @@ void FrmAdiantamentos::dimensionaColunas()
                                                                    nullptr, LvwAdiantamentos) +
                             1) +
                        medida.averageCharWidth();
-    // The widest text each column can hold.
+    // The widest text each column can hold; for the element a usual one, whose code is what
+    // counts (the entry field shows the whole name).
     QString amostras[Coluna::Total];
     amostras[Coluna::NotaEmpenho] = ComDigitoLargo(medida, u"000000000"_s);
     amostras[Coluna::ElementoEconomico] = u"339030  MATERIAL DE CONSUMO"_s;
