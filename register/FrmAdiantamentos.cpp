@@ -388,7 +388,8 @@ void FrmAdiantamentos::dimensionaColunas()
                                                                    nullptr, LvwAdiantamentos) +
                             1) +
                        medida.averageCharWidth();
-    // The widest text each column can hold.
+    // The widest text each column can hold; for the element a usual one, whose code is what
+    // counts (the entry field shows the whole name).
     QString amostras[Coluna::Total];
     amostras[Coluna::NotaEmpenho] = ComDigitoLargo(medida, u"000000000"_s);
     amostras[Coluna::ElementoEconomico] = u"339030  MATERIAL DE CONSUMO"_s;
@@ -396,7 +397,7 @@ void FrmAdiantamentos::dimensionaColunas()
     amostras[Coluna::Valor] = ComDigitoLargo(medida, u"00.000.000,00"_s);
     amostras[Coluna::PeriodoInicial] = ComDigitoLargo(medida, u"00/00"_s);
     amostras[Coluna::PeriodoFinal] = amostras[Coluna::PeriodoInicial];
-    // The specified widths were measured for a small 8-point font: scaled to this font.
+    // The standard widths were measured for a small 8-point font: scaled to this font.
     const double escala = medida.averageCharWidth() / 6.0;
     for (int c = 0; c < Coluna::Total; ++c) {
         const int twips = ModeloAdiantamentos::Colunas[c].larguraTwips;

@@ -85,7 +85,8 @@ protected:
 
 private:
     void montaJanela();
-    // Every column as wide as the widest text it holds; the creditor's name takes the rest.
+    // The value, NE, CPF and period columns as wide as the widest text they hold, every title
+    // whole; the creditor's name takes the rest.
     void dimensionaColunas();
     // Opens at its usual size where the screen has room for it, filling the screen elsewhere.
     void ajustaATela();

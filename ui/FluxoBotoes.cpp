@@ -102,6 +102,7 @@ QSize FluxoBotoes::minimumSize() const
     constexpr int passo = 4;
     while (largura < total && linhas(largura) > linhasNoMinimo_)
         largura += passo;
+    largura = qMin(largura, total);
     return {largura, heightForWidth(largura)};
 }
 

@@ -93,9 +93,9 @@ protected:
     }
 };
 
-// No advance is edited: the entry fields show the selected row, disabled, on the specified light
+// No advance is edited: the entry fields show the selected row, disabled, on the fields' light
 // blue, in text dark enough to read (WCAG AA, 4.5:1), and so do their labels on the window.
-TEST_F(JanelaLeitura, CamposOciososLegiveisNoAzulEspecificado)
+TEST_F(JanelaLeitura, CamposOciososLegiveisNoAzulDosCampos)
 {
     const QColor azul(166, 202, 240);
     ASSERT_FALSE(w("Frame3")->isEnabled());
