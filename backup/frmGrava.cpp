@@ -212,6 +212,8 @@ void frmGrava::CmdImportar_Click()
                                        u":'  não permitida, favor selecionar outra unidade."_s);
             return;
         }
+        // A copy to a slow medium, or a whole register loaded.
+        const Ocupado ocupado(servicos_.atividade);
         const QString exercicio = ExercicioAberto();
         const QString pasta = dirDiretorio->caminho();
         if (modo_ == u"T"_s) {

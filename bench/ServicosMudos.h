@@ -1,11 +1,13 @@
 #pragma once
 
 #include "AtividadeQt.h"
+#include "DesenhoRelatorio.h"
 #include "FormRegistro.h"
 #include "ModeloAdiantamentos.h"
 #include "PainelVerificacao.h"
 #include "Servicos.h"
 
+#include <QPrinter>
 #include <QStringList>
 
 // Services that show nothing: a measured operation must not stop at a box, and every box it
@@ -51,11 +53,23 @@ public:
     void encerra() override {}
 };
 
+// Prints nothing, or, given a file, draws every document into it as a PDF printer would.
 class ImpressaoMuda final : public Impressao
 {
 public:
-    std::optional<Falha> imprime(const QList<PaginaImpressa>&) override { return std::nullopt; }
+    std::optional<Falha> imprime(const QList<PaginaImpressa>& paginas) override
+    {
+        if (arquivoPdf.isEmpty())
+            return std::nullopt;
+        QPrinter impressora(QPrinter::HighResolution);
+        impressora.setOutputFormat(QPrinter::PdfFormat);
+        impressora.setOutputFileName(arquivoPdf);
+        PreparaImpressora(impressora);
+        return DesenhaPaginas(impressora, paginas);
+    }
     std::optional<Falha> visualiza(const QList<PaginaImpressa>&) override { return std::nullopt; }
+
+    QString arquivoPdf;
 };
 
 struct ServicosMudos {

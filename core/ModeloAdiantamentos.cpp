@@ -142,6 +142,35 @@ void ModeloAdiantamentos::remove(int i)
     endRemoveRows();
 }
 
+void ModeloAdiantamentos::removeLinhas(const std::vector<int>& indices)
+{
+    if (indices.empty())
+        return;
+    const int primeira = indices.front();
+    const int quantas = static_cast<int>(indices.size());
+    // One run of rows goes as one removal, and the view keeps its place.
+    if (indices.back() - primeira + 1 == quantas) {
+        beginRemoveRows({}, primeira, indices.back());
+        linhas_.remove(primeira, quantas);
+        endRemoveRows();
+        return;
+    }
+    // Rows apart: each removal would move every later row and walk the view's selection again,
+    // so the kept rows close up in one pass and the list is drawn anew.
+    beginResetModel();
+    int destino = primeira;
+    auto proxima = indices.begin();
+    for (int i = primeira; i < linhas(); ++i) {
+        if (proxima != indices.end() && *proxima == i) {
+            ++proxima;
+            continue;
+        }
+        linhas_[destino++] = std::move(linhas_[i]);
+    }
+    linhas_.resize(destino);
+    endResetModel();
+}
+
 void ModeloAdiantamentos::limpa()
 {
     beginResetModel();

@@ -5,6 +5,8 @@
 #include <QAbstractTableModel>
 #include <QList>
 
+#include <vector>
+
 // The order in which the list sorts texts: the toolkit's case-insensitive comparison, made
 // without folding whole texts. Negative, zero or positive.
 int ComparaSemCaixa(QStringView a, QStringView b);
@@ -43,6 +45,8 @@ public:
     // Replaces a row (it moves to its sorted place while sorting is on); returns its new index.
     int substitui(int i, const Adiantamento& a);
     void remove(int i);
+    // Removes the rows at the given indexes (ascending, each once) in one pass over the list.
+    void removeLinhas(const std::vector<int>& indices);
     void limpa();
     // Replaces every row at once, in the given order (sorted afterwards while sorting is on).
     void defineLinhas(QList<Adiantamento> linhas);

@@ -39,6 +39,20 @@ public:
     virtual void processaEventosNoLaco() { processaEventos(); }
 };
 
+// The hourglass for as long as it lives, for a command that may keep the clerk waiting. A box
+// shown meanwhile is answered with the arrow (the message service sees to it).
+class Ocupado
+{
+public:
+    explicit Ocupado(Atividade& atividade) : atividade_(atividade) { atividade_.ocupado(true); }
+    ~Ocupado() { atividade_.ocupado(false); }
+    Ocupado(const Ocupado&) = delete;
+    Ocupado& operator=(const Ocupado&) = delete;
+
+private:
+    Atividade& atividade_;
+};
+
 // A drive as the drive lists show it: a letter, the volume's name and the folder it opens at.
 struct Unidade {
     QChar letra; // lower case

@@ -171,6 +171,7 @@ void FrmImportacao::CmdImportar_Click()
     if (bloqueado_ || File1->selecionado().isEmpty())
         return;
     arquivoEmVerificacao_ = arquivoSelecionado();
+    const Ocupado ocupado(servicos_.atividade);
     VerificaImportacao(arquivoEmVerificacao_, *this, servicos_.mensagens, servicos_.atividade,
                        [this] { return ImportarDados(); });
 }

@@ -27,10 +27,16 @@ std::optional<QList<PaginaImpressa>> Monta(const Cabecalho& cabecalho,
 void ImprimeRelatorio(const Cabecalho& cabecalho, const QList<Adiantamento>& linhas,
                       Servicos& servicos)
 {
-    const auto paginas = Monta(cabecalho, linhas, servicos.mensagens);
-    if (!paginas)
-        return;
-    if (const auto falha = servicos.impressao.imprime(*paginas)) {
+    std::optional<Falha> falha;
+    {
+        // Hundreds of pages are laid out and drawn before the printer has them.
+        const Ocupado ocupado(servicos.atividade);
+        const auto paginas = Monta(cabecalho, linhas, servicos.mensagens);
+        if (!paginas)
+            return;
+        falha = servicos.impressao.imprime(*paginas);
+    }
+    if (falha) {
         servicos.mensagens.mostra(falha->descricao);
         return;
     }
@@ -40,9 +46,15 @@ void ImprimeRelatorio(const Cabecalho& cabecalho, const QList<Adiantamento>& lin
 void VisualizaRelatorio(const Cabecalho& cabecalho, const QList<Adiantamento>& linhas,
                         Servicos& servicos)
 {
-    const auto paginas = Monta(cabecalho, linhas, servicos.mensagens);
-    if (!paginas)
-        return;
-    if (const auto falha = servicos.impressao.visualiza(*paginas))
+    std::optional<Falha> falha;
+    {
+        // Until the preview has drawn its pages; the preview itself is used with the arrow.
+        const Ocupado ocupado(servicos.atividade);
+        const auto paginas = Monta(cabecalho, linhas, servicos.mensagens);
+        if (!paginas)
+            return;
+        falha = servicos.impressao.visualiza(*paginas);
+    }
+    if (falha)
         servicos.mensagens.mostra(falha->descricao);
 }

@@ -29,6 +29,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -46,6 +47,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -106,6 +108,29 @@ QString ComDigitoLargo(const QFontMetrics& medida, QString padrao)
             largo = QChar(d);
     padrao.replace(u'0', largo);
     return padrao;
+}
+
+// The rows whose every column is selected, ascending, read in one pass over the selection's
+// ranges: asking the selection row by row walks all its ranges for each row.
+std::vector<int> LinhasInteiras(const QItemSelectionModel& selecao, int linhas, int colunas)
+{
+    Q_ASSERT(colunas > 0 && colunas < 64);
+    const quint64 todas = (quint64{1} << colunas) - 1;
+    std::vector<quint64> cobertas(static_cast<size_t>(linhas), 0);
+    for (const QItemSelectionRange& faixa : selecao.selection()) {
+        if (!faixa.isValid() || faixa.parent().isValid())
+            continue;
+        const quint64 mascara =
+            ((quint64{1} << (faixa.right() + 1)) - 1) & ~((quint64{1} << faixa.left()) - 1);
+        for (int l = faixa.top(); l <= faixa.bottom() && l < linhas; ++l)
+            cobertas[static_cast<size_t>(l)] |= mascara;
+    }
+    std::vector<int> inteiras;
+    for (int l = 0; l < linhas; ++l) {
+        if ((cobertas[static_cast<size_t>(l)] & todas) == todas)
+            inteiras.push_back(l);
+    }
+    return inteiras;
 }
 
 } // namespace
@@ -883,6 +908,7 @@ void FrmAdiantamentos::CmdCarrega_Click()
     }
     const QString caminho = CaminhoArquivoExercicio(TxtExercicio->text());
     if (QFileInfo::exists(caminho)) {
+        const Ocupado ocupado(servicos_.atividade);
         aguarde(u"Validando arquivo, aguarde..."_s);
         if (!VerificaArquivo(caminho)) {
             fimAguarde();
@@ -1109,14 +1135,13 @@ void FrmAdiantamentos::CmdExcluir_Click()
     const Resposta resposta =
         servicos_.mensagens.mostra(u"Confirma a exclusão."_s, Icone::Pergunta, Botoes::OkCancelar,
                                    u"Exclusão de Adiantamento"_s);
+    // Thousands of rows may go and the register is written again.
+    const Ocupado ocupado(servicos_.atividade);
     if (resposta == Resposta::Ok) {
-        for (QModelIndexList linhas = LvwAdiantamentos->selectionModel()->selectedRows();
-             !linhas.isEmpty(); linhas = LvwAdiantamentos->selectionModel()->selectedRows()) {
-            int primeira = linhas.first().row();
-            for (const QModelIndex& i : linhas)
-                primeira = qMin(primeira, i.row());
-            modelo_.remove(primeira);
-        }
+        QItemSelectionModel& selecao = *LvwAdiantamentos->selectionModel();
+        modelo_.removeLinhas(LinhasInteiras(selecao, modelo_.linhas(), modelo_.columnCount()));
+        // Every selected row is gone, so none is selected, whichever way the list was redrawn.
+        selecao.clearSelection();
     }
     if (modelo_.linhas() == 0) {
         // No file is the register of no rows: nothing is left to write on leaving.

@@ -51,7 +51,11 @@ std::optional<Falha> ImpressaoQt::visualiza(const QList<PaginaImpressa>& paginas
     // last drawing's.
     std::optional<Falha> falha;
     QObject::connect(&janela, &QPrintPreviewDialog::paintRequested, &janela,
-                     [&](QPrinter* destino) { falha = DesenhaPaginas(*destino, paginas); });
+                     [&](QPrinter* destino) {
+                         atividade_.ocupado(true);
+                         falha = DesenhaPaginas(*destino, paginas);
+                         atividade_.ocupado(false);
+                     });
     janela.exec();
     if (!principal.isNull())
         DevolveTeclado(*principal);

@@ -3,6 +3,7 @@
 #include "Foco.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QMessageBox>
 #include <QPointer>
 
@@ -86,7 +87,14 @@ Resposta MensagensQt::mostra(const QString& texto, Icone icone, Botoes botoes,
     caixa.setTextFormat(Qt::PlainText);
     caixa.setDefaultButton(descritos.padrao);
     caixa.setEscapeButton(descritos.recusa);
+    // A command that shows the hourglass may ask or tell something halfway: the box is answered
+    // with the arrow, and the hourglass is back once it closes.
+    const bool ocupado = QApplication::overrideCursor() != nullptr;
+    if (ocupado)
+        QApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
     caixa.exec();
+    if (ocupado)
+        QApplication::restoreOverrideCursor();
     if (!dono.isNull())
         DevolveTeclado(*dono);
     const QMessageBox::StandardButton clicado = caixa.standardButton(caixa.clickedButton());

@@ -23,6 +23,6 @@ private:
     UnidadesSistema unidades_;
     AjudaQt ajuda_{mensagens_};
     EncerramentoQt encerramento_;
-    ImpressaoQt impressao_;
+    ImpressaoQt impressao_{atividade_};
     Servicos servicos_{mensagens_, atividade_, unidades_, ajuda_, encerramento_, impressao_};
 };

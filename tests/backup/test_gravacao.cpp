@@ -373,7 +373,11 @@ TEST_F(ModoModal, BGravaACopiaDeSegurancaSubstituindoAAnterior)
         abrePasta(g, u"destino"_s);
         clica(g, "CmdImportar");
     });
+    const int ligacoes = servicos.atividade.ligacoes();
     EXPECT_EQ(abre(u"B"_s), QDialog::Accepted);
+    // The hourglass while the copy is written, and not after.
+    EXPECT_EQ(servicos.atividade.ligacoes(), ligacoes + 1);
+    EXPECT_FALSE(servicos.atividade.ligado());
     EXPECT_EQ(LeBytes(pasta.arquivo(u"destino/PravexBkp2005.txt"_s)), Dados2005);
     EXPECT_EQ(Conteudo(pasta.arquivo(u"destino"_s)), QStringList{u"PravexBkp2005.txt"_s});
     EXPECT_EQ(
@@ -465,7 +469,13 @@ TEST_F(ModoModal, RRestauraACopiaEscolhidaNaJanela)
         EXPECT_TRUE(em(g, "CmdImportar")->isEnabled());
         clica(g, "CmdImportar");
     });
+    // The hourglass while the backup loads (the screen is let through once there).
+    QList<bool> ocupado;
+    servicos.atividade.aCadaPassagem = [&] { ocupado << servicos.atividade.ligado(); };
     EXPECT_EQ(abre(u"R"_s), QDialog::Accepted);
+    servicos.atividade.aCadaPassagem = nullptr;
+    EXPECT_EQ(ocupado, QList<bool>{true});
+    EXPECT_FALSE(servicos.atividade.ligado());
     EXPECT_EQ(caixasDesde(antes),
               QList<CaixaMostrada>{simples(u"Cópia de Segurança restaurada com sucesso."_s)});
     EXPECT_EQ(janela->cabecalho(), (Cabecalho{u"2004"_s, u"CAMARA MUNICIPAL DE TESTE"_s,

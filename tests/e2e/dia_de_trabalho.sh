@@ -114,6 +114,13 @@ wait "$segundo" || fail "the second instance ended with an error"
 kill -0 "$programa" 2>/dev/null || fail "the first instance ended"
 [ -e "$folder/pravexenvio2005.txt.novo-Em1234" ] || fail "the second instance removed a file in use"
 rm -f "$folder/pravexenvio2005.txt.novo-Em1234"
+# The main window takes the keyboard back with no exercise started: the start hint again.
+caixa_do_primeiro() {
+  [ "$(xdotool getactivewindow getwindowpid)" = "$programa" ] &&
+    [ "$(janela_ativa)" = "Pravex" ]
+}
+espera "the start hint back in the first instance" caixa_do_primeiro
+tecla Return
 espera_janela "$principal"
 digita 2005
 tecla Return

@@ -182,7 +182,14 @@ TEST_F(DialogoImportacao, ArquivoDeMilLinhasSubstituiORegistroEChegaAoDisco)
     QSignalSpy progresso(barra, &QProgressBar::valueChanged);
     servicos.mensagens.responde(Resposta::Sim, Pergunta);
     const int bipes = servicos.mensagens.bipes();
+    // The hourglass every time the screen is let through, from the counting to the import.
+    QList<bool> ocupado;
+    servicos.atividade.aCadaPassagem = [&] { ocupado << servicos.atividade.ligado(); };
     clica(*d, "CmdImportar");
+    servicos.atividade.aCadaPassagem = nullptr;
+    EXPECT_GT(ocupado.size(), 3);
+    EXPECT_FALSE(ocupado.contains(false));
+    EXPECT_FALSE(servicos.atividade.ligado());
 
     EXPECT_EQ(caixasNovas(), (QList<CaixaMostrada>{Caixa(Pergunta, Icone::Pergunta, Botoes::SimNao),
                                                    Caixa(Sucesso, Icone::Exclamacao)}));

@@ -818,6 +818,8 @@ void Confere(Sistema& s, const Modelo& m, const QStringList& esperadas)
     RC_ASSERT(s.mensagens.respostas.isEmpty());
     s.mensagens.respostas.clear();
     RC_ASSERT(QApplication::activeModalWidget() == nullptr);
+    // No command leaves the hourglass behind.
+    RC_ASSERT(!s.atividade.ligado());
 
     for (int ano = PrimeiroAno; ano <= UltimoAno; ++ano) {
         const auto arquivo = m.disco.find(ano);
@@ -1066,16 +1068,17 @@ struct Altera : AcaoDoModelo {
     }
 };
 
-// Rows picked with clicks (Ctrl for the others), F4, OK or Cancel.
+// Rows picked with clicks (Ctrl for the others) or all of them with Ctrl+A, F4, OK or Cancel.
 struct Exclui : AcaoDoModelo {
     explicit Exclui(const Modelo& m)
     {
         for (int i = 0; i < m.linhas(); ++i)
-            if (*rc::gen::weightedElement<bool>({{1, true}, {2, false}}))
+            if (todas || *rc::gen::weightedElement<bool>({{1, true}, {2, false}}))
                 linhas.push_back(i);
         if (linhas.empty() && m.linhas() > 0)
             linhas.push_back(*rc::gen::inRange(0, m.linhas()));
     }
+    bool todas = *rc::gen::weightedElement<bool>({{1, true}, {4, false}});
     std::vector<int> linhas;
     bool ok = *rc::gen::weightedElement<bool>({{4, true}, {1, false}});
 
@@ -1102,14 +1105,19 @@ struct Exclui : AcaoDoModelo {
     }
     void executa(const Modelo&, Sistema& s) const override
     {
-        for (size_t i = 0; i < linhas.size(); ++i)
-            s.clicaLinha(linhas[i], i > 0);
+        if (todas) {
+            s.clicaLinha(0, false);
+            s.tecla(Qt::Key_A, Qt::ControlModifier);
+        } else {
+            for (size_t i = 0; i < linhas.size(); ++i)
+                s.clicaLinha(linhas[i], i > 0);
+        }
         s.mensagens.respostas.append(ok ? Resposta::Ok : Resposta::Cancelar);
         s.tecla(Qt::Key_F4);
     }
     void show(std::ostream& os) const override
     {
-        os << "Exclui(";
+        os << "Exclui(" << (todas ? "Ctrl+A " : "");
         for (const int i : linhas)
             os << i << ' ';
         os << (ok ? "OK)" : "Cancelar)");

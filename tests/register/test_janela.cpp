@@ -131,15 +131,28 @@ TEST_F(JanelaAbertura, ExercicioComArquivoMostraOsAvisosEAsLinhas)
     pasta.escreve(NomeArquivoExercicio(u"2005"_s),
                   Cabecalho2005 +
                       "0012/2005,345,339030,12345678909,CICRANO DA SILVA,1234.56,01/03,31/03\r\n");
-    QStringList avisos;
+    // What the screen shows each time it is let through: the panel, the bar, the pointer.
+    QStringList passagens;
     servicos.atividade.aCadaPassagem = [&] {
-        if (w("Pnlaguarde")->isVisible())
-            avisos << w<QLabel>("LabAviso")->text();
+        const auto* barra = w<QProgressBar>("ProgressBar1");
+        passagens << u"%1 %2..%3:%4 %5"_s
+                         .arg(w("Pnlaguarde")->isVisible() ? w<QLabel>("LabAviso")->text() : u"-"_s)
+                         .arg(barra->minimum())
+                         .arg(barra->maximum())
+                         .arg(barra->value())
+                         .arg(servicos.atividade.ligado() ? u"ampulheta"_s : u"seta"_s);
     };
     iniciaExercicio(u"2005"_s);
-    EXPECT_TRUE(avisos.contains(u"Validando arquivo, aguarde..."_s));
-    EXPECT_EQ(avisos.last(), u"Carregando, aguarde..."_s);
+    servicos.atividade.aCadaPassagem = nullptr;
+    // The file has two lines: each pass counts them and sets the bar from 1 to 3.
+    EXPECT_EQ(passagens.size(), 4);
+    // The bar is still as the window made it when the first panel shows.
+    EXPECT_EQ(passagens.value(0), u"Validando arquivo, aguarde... 0..100:-1 ampulheta"_s);
+    EXPECT_EQ(passagens.value(1), u"Validando arquivo, aguarde... 1..3:1 ampulheta"_s);
+    EXPECT_EQ(passagens.value(2), u"Carregando, aguarde... 1..3:3 ampulheta"_s);
+    EXPECT_EQ(passagens.value(3), u"Carregando, aguarde... 1..3:1 ampulheta"_s);
     EXPECT_TRUE(w("Pnlaguarde")->isHidden());
+    EXPECT_FALSE(servicos.atividade.ligado());
     EXPECT_EQ(txt("TxtOrgao")->text(), u"PREFEITURA MUNICIPAL"_s);
     EXPECT_EQ(txt("TxtResponsavel")->text(), u"BELTRANO DA SILVA"_s);
     EXPECT_EQ(coluna(Coluna::Processo), QStringList{u"0012/2005"_s});
@@ -161,6 +174,7 @@ TEST_F(JanelaAbertura, ArquivoRecusadoPeloVerificadorMantemAJanela)
                              u"Linha 2. Verifique"_s,
                              Icone::Parada, Botoes::Ok, u"Pravex"_s}));
     EXPECT_TRUE(w("Pnlaguarde")->isHidden());
+    EXPECT_FALSE(servicos.atividade.ligado());
     EXPECT_FALSE(cmd("CmdIncluir")->isEnabled());
     EXPECT_EQ(janela->lista().linhas(), 0);
     EXPECT_TRUE(Module1::ArquivoExercicio.isEmpty());

@@ -351,6 +351,9 @@ TEST_F(JanelaComRegistro, F5ImprimeAListaNaOrdemMostradaEShiftF5AVisualiza)
     janela->LvwAdiantamentos_ColumnClick(6);
     janela->LvwAdiantamentos_ColumnClick(6);
     ASSERT_EQ(coluna(Coluna::Processo), (QStringList{u"P3"_s, u"P2"_s, u"P1"_s}));
+    // Hundreds of pages take a while to lay out and draw: the hourglass shows meanwhile.
+    QList<bool> ocupadoAoImprimir;
+    servicos.impressao.aCadaDocumento = [&] { ocupadoAoImprimir << servicos.atividade.ligado(); };
     lista()->setFocus();
     tecla(Qt::Key_F5);
     ASSERT_EQ(servicos.impressao.impressos().size(), 1);
@@ -376,6 +379,8 @@ TEST_F(JanelaComRegistro, F5ImprimeAListaNaOrdemMostradaEShiftF5AVisualiza)
     ASSERT_EQ(servicos.impressao.visualizados().size(), 1);
     EXPECT_EQ(servicos.impressao.visualizados()[0], servicos.impressao.impressos()[0]);
     EXPECT_EQ(servicos.mensagens.caixas().size(), caixas);
+    EXPECT_EQ(ocupadoAoImprimir, (QList<bool>{true, true}));
+    EXPECT_FALSE(servicos.atividade.ligado());
 
     // While an advance is typed neither key prints.
     tecla(Qt::Key_F2);

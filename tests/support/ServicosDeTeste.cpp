@@ -63,12 +63,16 @@ std::optional<Falha> UnidadesRoteiro::verifica(const Unidade& unidade)
 std::optional<Falha> ImpressaoRoteiro::imprime(const QList<PaginaImpressa>& paginas)
 {
     impressos_.append(paginas);
+    if (aCadaDocumento)
+        aCadaDocumento();
     return desenha(paginas);
 }
 
 std::optional<Falha> ImpressaoRoteiro::visualiza(const QList<PaginaImpressa>& paginas)
 {
     visualizados_.append(paginas);
+    if (aCadaDocumento)
+        aCadaDocumento();
     return desenha(paginas);
 }
 

@@ -93,6 +93,8 @@ public:
     std::optional<Falha> falha;
     // When not empty, each document printed or previewed is also drawn into this PDF file.
     QString arquivoPdf;
+    // Runs as each document reaches the printer or the preview.
+    std::function<void()> aCadaDocumento;
 
 private:
     std::optional<Falha> desenha(const QList<PaginaImpressa>& paginas);

@@ -1,5 +1,6 @@
 #include "ImpressaoQt.h"
 #include "ImprimeQt.h"
+#include "ServicosDeTeste.h"
 
 #include <QApplication>
 #include <QPrintPreviewDialog>
@@ -27,11 +28,16 @@ TEST(ImpressaoQt, SemImpressoraPadraoNadaSeImprime)
 {
     if (!QPrinterInfo::defaultPrinter().isNull())
         GTEST_SKIP() << "this machine has a default printer";
-    EXPECT_EQ(ImpressaoQt().imprime(paginas(1)), (Falha{80, u"Nenhuma impressora instalada"_s}));
+    AtividadeRoteiro atividade;
+    EXPECT_EQ(ImpressaoQt(atividade).imprime(paginas(1)),
+              (Falha{80, u"Nenhuma impressora instalada"_s}));
 }
 
 TEST(ImpressaoQt, VisualizacaoMostraTodasAsPaginasEmA4)
 {
+    AtividadeRoteiro atividade;
+    atividade.ocupado(true); // as the command that asks for the preview leaves it
+    bool ocupadoNaPrevia = true;
     int paginasVistas = -1;
     QString titulo;
     QPageLayout::Orientation orientacao = QPageLayout::Landscape;
@@ -42,12 +48,15 @@ TEST(ImpressaoQt, VisualizacaoMostraTodasAsPaginasEmA4)
         auto* previa = janela->findChild<QPrintPreviewWidget*>();
         ASSERT_NE(previa, nullptr);
         paginasVistas = previa->pageCount();
+        // The pages are drawn: the preview is used with the arrow.
+        ocupadoNaPrevia = atividade.ligado();
         orientacao = janela->printer()->pageLayout().orientation();
         EXPECT_EQ(janela->printer()->pageLayout().pageSize().id(), QPageSize::A4);
         janela->reject();
     });
-    EXPECT_EQ(ImpressaoQt().visualiza(paginas(3)), std::nullopt);
+    EXPECT_EQ(ImpressaoQt(atividade).visualiza(paginas(3)), std::nullopt);
     EXPECT_EQ(paginasVistas, 3);
+    EXPECT_FALSE(ocupadoNaPrevia);
     EXPECT_EQ(titulo, u"Pravex"_s);
     EXPECT_EQ(orientacao, QPageLayout::Portrait);
 }

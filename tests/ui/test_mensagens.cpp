@@ -1,8 +1,11 @@
+#include "AtividadeQt.h"
 #include "CaixaAberta.h"
 #include "ImprimeQt.h"
 #include "MensagensQt.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QCursor>
 #include <QMessageBox>
 #include <QTest>
 
@@ -119,4 +122,26 @@ TEST(CaixaDeMensagem, RespondeConformeOBotaoOuATecla)
                   caso.resposta);
         EXPECT_EQ(vistos, caso.vistos);
     }
+}
+
+TEST(CaixaDeMensagem, RespondidaComASetaMesmoComAAmpulheta)
+{
+    for (const bool comAmpulheta : {true, false}) {
+        SCOPED_TRACE(comAmpulheta ? "com a ampulheta" : "sem ela");
+        AtividadeQt atividade;
+        atividade.ocupado(comAmpulheta);
+        MensagensQt mensagens;
+        std::optional<Qt::CursorShape> naCaixa;
+        QuandoCaixaAbrir([&](QMessageBox& caixa) {
+            if (const QCursor* c = QApplication::overrideCursor())
+                naCaixa = c->shape();
+            caixa.button(QMessageBox::Ok)->click();
+        });
+        mensagens.mostra(u"Arquivo não encontrado."_s);
+        EXPECT_EQ(naCaixa, comAmpulheta ? std::optional(Qt::ArrowCursor) : std::nullopt);
+        const QCursor* depois = QApplication::overrideCursor();
+        EXPECT_EQ(depois ? std::optional(depois->shape()) : std::nullopt,
+                  comAmpulheta ? std::optional(Qt::WaitCursor) : std::nullopt);
+    }
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
