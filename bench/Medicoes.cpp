@@ -1163,10 +1163,9 @@ int main(int argc, char** argv)
 
     // What a version adds to an include, at the largest register only: timed by hand, in pairs.
     RegistroMedido* maior = registros.back();
-    benchmark::RegisterBenchmark(NomeMedida("IncluiComVersao", *maior).c_str(),
-                                 [maior](benchmark::State& estado) {
-                                     IncluiComVersao(estado, *maior);
-                                 })
+    benchmark::RegisterBenchmark(
+        NomeMedida("IncluiComVersao", *maior).c_str(),
+        [maior](benchmark::State& estado) { IncluiComVersao(estado, *maior); })
         ->Unit(benchmark::kMillisecond)
         ->UseManualTime();
 
