@@ -118,14 +118,25 @@ wait "$segundo" || fail "the second instance ended with an error: $(cat "$work/s
 kill -0 "$programa" 2>/dev/null || fail "the first instance ended"
 [ -e "$folder/pravexenvio2005.txt.novo-Em1234" ] || fail "the second instance removed a file in use"
 rm -f "$folder/pravexenvio2005.txt.novo-Em1234"
-# The main window takes the keyboard back with no exercise started: the start hint again.
+# When the window manager hands the keyboard back to the main window, no exercise started yet,
+# the start hint comes again; it may also leave the keyboard where it was.
 caixa_do_primeiro() {
-  [ "$(xdotool getactivewindow getwindowpid)" = "$programa" ] &&
-    [ "$(janela_ativa)" = "Pravex" ]
+  [ "$(xdotool getactivewindow getwindowpid 2>/dev/null)" = "$programa" ] &&
+    [ "$(janela_ativa 2>/dev/null)" = "Pravex" ]
 }
-espera "the start hint back in the first instance" caixa_do_primeiro
-tecla Return
-espera_janela "$principal"
+volta_ao_primeiro() {
+  for _ in $(seq 200); do
+    if caixa_do_primeiro; then tecla Return; fi
+    if [ "$(janela_ativa 2>/dev/null)" = "$principal" ]; then
+      sleep 1
+      caixa_do_primeiro && continue
+      [ "$(janela_ativa 2>/dev/null)" = "$principal" ] && return 0
+    fi
+    sleep 0.1
+  done
+  fail "the main window never took the keyboard back (active: \"$(janela_ativa 2>/dev/null)\")"
+}
+volta_ao_primeiro
 digita 2005
 tecla Return
 pausa
