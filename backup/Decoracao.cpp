@@ -8,8 +8,14 @@ QLabel* Picture1(QWidget* pai)
 {
     auto* figura = new QLabel(pai);
     figura->setObjectName(u"Picture1"_s);
-    const int lado = pai->style()->pixelMetric(QStyle::PM_MessageBoxIconSize) * 3 / 2;
-    figura->setPixmap(pai->style()->standardIcon(QStyle::SP_DriveFDIcon).pixmap(lado, lado));
+    DesenhaFigura(*figura);
     figura->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     return figura;
+}
+
+void DesenhaFigura(QLabel& Picture1)
+{
+    const QStyle* estilo = Picture1.style();
+    const int lado = estilo->pixelMetric(QStyle::PM_MessageBoxIconSize) * 3 / 2;
+    Picture1.setPixmap(estilo->standardIcon(QStyle::SP_DriveFDIcon).pixmap(lado, lado));
 }
