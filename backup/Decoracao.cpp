@@ -1,17 +1,7 @@
 #include "Decoracao.h"
 
+#include <QLabel>
 #include <QStyle>
-
-using namespace Qt::Literals::StringLiterals;
-
-QLabel* Picture1(QWidget* pai)
-{
-    auto* figura = new QLabel(pai);
-    figura->setObjectName(u"Picture1"_s);
-    DesenhaFigura(*figura);
-    figura->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-    return figura;
-}
 
 void DesenhaFigura(QLabel& Picture1)
 {
