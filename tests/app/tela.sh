@@ -34,9 +34,9 @@ chmod 700 "$XDG_RUNTIME_DIR"
 echo 'leak:libdbus-1.so' >"$work/lsan.supp"
 export LSAN_OPTIONS="suppressions=$work/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
-# Waits up to 20 s for a condition given as a command.
+# Waits up to 60 s for a condition given as a command: a loaded machine is slow to start a server.
 espera() {
-  for _ in $(seq 200); do
+  for _ in $(seq 600); do
     if "$@" >/dev/null 2>&1; then return 0; fi
     sleep 0.1
   done
