@@ -1,5 +1,9 @@
 #include "Inicio.h"
 
+#include "Caminhos.h"
+#include "Substituto.h"
+#include "Versoes.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -19,14 +23,18 @@ bool PreparaIdioma(QCoreApplication& aplicacao)
     return QCoreApplication::installTranslator(traducao.release());
 }
 
-std::unique_ptr<Execucao> Inicia(Servicos& servicos, const QString& caminhoTrava)
+std::unique_ptr<Execucao> Inicia(Servicos& servicos)
 {
-    auto execucao = std::make_unique<Execucao>(caminhoTrava);
+    auto execucao = std::make_unique<Execucao>(PastaPrograma());
     if (!execucao->instancia.primeira()) {
         servicos.mensagens.mostra(QString::fromUtf16(MensagemJaExecutando), Icone::Exclamacao,
                                   Botoes::Ok);
         return nullptr;
     }
+    // With the lock held no other instance writes here: a temporary file of the program's is
+    // what one that died left.
+    RemoveTemporariosAbandonados(PastaPrograma());
+    RemoveTemporariosAbandonados(PastaVersoes());
     execucao->janela = std::make_unique<FrmAdiantamentos>(servicos);
     execucao->janela->show();
     // Take the keyboard at once, also where no window manager hands it over.

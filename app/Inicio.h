@@ -15,7 +15,7 @@ bool PreparaIdioma(QCoreApplication& aplicacao);
 
 // The running program: the instance lock, held for the whole run, and the main window.
 struct Execucao {
-    explicit Execucao(const QString& caminhoTrava) : instancia(caminhoTrava) {}
+    explicit Execucao(const QString& pastaPrograma) : instancia(pastaPrograma) {}
 
     InstanciaUnica instancia;
     std::unique_ptr<FrmAdiantamentos> janela; // destroyed before the lock is let go
@@ -23,7 +23,7 @@ struct Execucao {
 
 inline constexpr auto MensagemJaExecutando = u"O programa 'Pravex' já está sendo executado !";
 
-// The start-up routine. With another instance running it shows the single-instance message
-// and gives nothing, so the caller ends; otherwise it shows the main window without waiting.
-std::unique_ptr<Execucao> Inicia(Servicos& servicos,
-                                 const QString& caminhoTrava = InstanciaUnica::caminhoPadrao());
+// The start-up routine. With another instance running on the program's folder it shows the
+// single-instance message and gives nothing, so the caller ends; otherwise it removes what a
+// dead instance's unfinished writes left there and shows the main window without waiting.
+std::unique_ptr<Execucao> Inicia(Servicos& servicos);

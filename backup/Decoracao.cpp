@@ -1,15 +1,11 @@
 #include "Decoracao.h"
 
+#include <QLabel>
 #include <QStyle>
 
-using namespace Qt::Literals::StringLiterals;
-
-QLabel* Picture1(QWidget* pai)
+void DesenhaFigura(QLabel& Picture1)
 {
-    auto* figura = new QLabel(pai);
-    figura->setObjectName(u"Picture1"_s);
-    const int lado = pai->style()->pixelMetric(QStyle::PM_MessageBoxIconSize) * 3 / 2;
-    figura->setPixmap(pai->style()->standardIcon(QStyle::SP_DriveFDIcon).pixmap(lado, lado));
-    figura->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-    return figura;
+    const QStyle* estilo = Picture1.style();
+    const int lado = estilo->pixelMetric(QStyle::PM_MessageBoxIconSize) * 3 / 2;
+    Picture1.setPixmap(estilo->standardIcon(QStyle::SP_DriveFDIcon).pixmap(lado, lado));
 }

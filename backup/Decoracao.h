@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QLabel>
+class QLabel;
 
-// The picture at the side of the backup dialogs.
-QLabel* Picture1(QWidget* pai);
+// Draws the picture at the side of the backup dialogs into their label `Picture1`.
+void DesenhaFigura(QLabel& Picture1);

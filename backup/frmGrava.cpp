@@ -4,19 +4,15 @@
 #include "Caminhos.h"
 #include "CopiaSegura.h"
 #include "Falha.h"
+#include "Foco.h"
 #include "FormRegistro.h"
 #include "ListasArquivos.h"
 #include "Module1.h"
 #include "Registro.h"
 #include "Servicos.h"
+#include "ui_frmGrava.h"
 
 #include <QDir>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QPointer>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -65,75 +61,41 @@ frmGrava* Novo(QWidget& principal, FormRegistro& form, Servicos& servicos)
 
 void frmGrava::Mostra(QWidget& principal, FormRegistro& form, Servicos& servicos)
 {
-    Novo(principal, form, servicos)->show();
+    frmGrava* dialogo = Novo(principal, form, servicos);
+    connect(dialogo, &QDialog::finished, &principal, [&principal] { DevolveTeclado(principal); });
+    dialogo->show();
 }
 
 int frmGrava::MostraModal(QWidget& principal, FormRegistro& form, Servicos& servicos)
 {
-    return Novo(principal, form, servicos)->exec();
+    const int resultado = Novo(principal, form, servicos)->exec();
+    // To the dialog that opened this one, when it is still open.
+    DevolveTeclado(principal);
+    return resultado;
 }
 
 frmGrava::frmGrava(QWidget& principal, FormRegistro& form, Servicos& servicos)
-    : QDialog(&principal), form_(form), servicos_(servicos)
+    : QDialog(&principal), form_(form), servicos_(servicos), ui_(std::make_unique<Ui::frmGrava>())
 {
-    setObjectName(u"frmGrava"_s);
+    ui_->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(u"Gravar/Restaurar arquivo"_s);
-
-    auto* Frame1 = new QGroupBox(u"Selecione o Diretório "_s, this);
-    Frame1->setObjectName(u"Frame1"_s);
-    drvDrive = new ListaUnidades(servicos_.unidades, Frame1);
+    drvDrive = new ListaUnidades(servicos_.unidades, ui_->Frame1);
     drvDrive->setObjectName(u"drvDrive"_s);
-    (new QVBoxLayout(Frame1))->addWidget(drvDrive);
+    ui_->caixaUnidades->addWidget(drvDrive);
+    // First in the tab order, as it is on the form.
+    setTabOrder(drvDrive, ui_->dirDiretorio);
+    drvDrive->setFocus();
+    // The file list shows only in a restore, of the backups there.
+    ui_->File1->definePadrao(u"*.txt"_s);
+    ui_->File1->hide();
 
-    auto* Frame2 = new QGroupBox(u"Selecione a Pasta "_s, this);
-    Frame2->setObjectName(u"Frame2"_s);
-    dirDiretorio = new ListaPastas(Frame2);
-    dirDiretorio->setObjectName(u"dirDiretorio"_s);
-    (new QVBoxLayout(Frame2))->addWidget(dirDiretorio);
-
-    File1 = new ListaArquivos(this);
-    File1->setObjectName(u"File1"_s);
-    File1->definePadrao(u"*.txt"_s);
-    File1->hide();
-
-    Label1 = new QLabel(u"Diretório/Unidade para disquete (A:) não disponível, favor selecionar "
-                        u"outro Diretório/Unidade."_s,
-                        this);
-    Label1->setObjectName(u"Label1"_s);
-    Label1->setWordWrap(true);
-
-    CmdImportar = new QPushButton(this);
-    CmdImportar->setObjectName(u"CmdImportar"_s);
-    CmdCancelar = new QPushButton(u"&Voltar"_s, this);
-    CmdCancelar->setObjectName(u"CmdCancelar"_s);
-
-    auto* lugares = new QHBoxLayout;
-    auto* esquerda = new QVBoxLayout;
-    esquerda->addWidget(Frame1);
-    esquerda->addWidget(Frame2, 1);
-    lugares->addLayout(esquerda, 3);
-    lugares->addWidget(File1, 2);
-    auto* botoes = new QHBoxLayout;
-    botoes->addStretch();
-    botoes->addWidget(CmdImportar);
-    botoes->addWidget(CmdCancelar);
-    auto* principalLayout = new QVBoxLayout(this);
-    principalLayout->addLayout(lugares, 1);
-    principalLayout->addWidget(Label1);
-    principalLayout->addLayout(botoes);
-    resize(560, 420);
-
-    setTabOrder(drvDrive, dirDiretorio);
-    setTabOrder(dirDiretorio, File1);
-    setTabOrder(File1, CmdImportar);
-    setTabOrder(CmdImportar, CmdCancelar);
-
-    connect(dirDiretorio, &ListaPastas::mudou, this, &frmGrava::dirDiretorio_Change);
-    connect(File1, &QListWidget::itemSelectionChanged, this, &frmGrava::File1_Click);
-    connect(CmdImportar, &QPushButton::clicked, this, &frmGrava::CmdImportar_Click);
-    connect(CmdCancelar, &QPushButton::clicked, this, &frmGrava::CmdCancelar_Click);
+    connect(ui_->dirDiretorio, &ListaPastas::mudou, this, &frmGrava::dirDiretorio_Change);
+    connect(ui_->File1, &QListWidget::itemSelectionChanged, this, &frmGrava::File1_Click);
+    connect(ui_->CmdImportar, &QPushButton::clicked, this, &frmGrava::CmdImportar_Click);
+    connect(ui_->CmdCancelar, &QPushButton::clicked, this, &frmGrava::CmdCancelar_Click);
 }
+
+frmGrava::~frmGrava() = default;
 
 void frmGrava::Form_Load()
 {
@@ -144,38 +106,39 @@ void frmGrava::Form_Load()
         throw Falha::numerada(Falha::DispositivoIndisponivel);
     if (const std::optional<Falha> falha = servicos_.unidades.verifica(*unidade))
         throw *falha;
-    dirDiretorio->defineCaminho(unidade->raiz);
+    ui_->dirDiretorio->defineCaminho(unidade->raiz);
     // Changes of the drive from here on are the operator's.
     connect(drvDrive, &ListaUnidades::mudou, this, &frmGrava::drvDrive_Change);
 
     if (modo_ != u"R"_s) {
-        CmdImportar->setText(u"Gravar"_s);
-        CmdImportar->setEnabled(true);
+        ui_->CmdImportar->setText(u"Gravar"_s);
+        ui_->CmdImportar->setEnabled(true);
         return;
     }
-    File1->show();
-    File1->defineCaminho(dirDiretorio->caminho());
-    File1->definePadrao(u"pravexbkp*.txt"_s);
-    CmdImportar->setText(u"Restaurar"_s);
-    CmdImportar->setEnabled(false);
+    ui_->File1->show();
+    ui_->File1->defineCaminho(ui_->dirDiretorio->caminho());
+    ui_->File1->definePadrao(u"pravexbkp*.txt"_s);
+    ui_->CmdImportar->setText(u"Restaurar"_s);
+    ui_->CmdImportar->setEnabled(false);
 }
 
 void frmGrava::drvDrive_Change()
 {
     if (const Unidade* unidade = UnidadeAceita(*drvDrive, servicos_.unidades, servicos_.mensagens))
-        dirDiretorio->defineCaminho(unidade->raiz);
+        ui_->dirDiretorio->defineCaminho(unidade->raiz);
 }
 
 void frmGrava::dirDiretorio_Change()
 {
-    File1->defineCaminho(dirDiretorio->caminho());
+    ui_->File1->defineCaminho(ui_->dirDiretorio->caminho());
 }
 
 void frmGrava::File1_Click()
 {
     // A restore needs a chosen file; refilling the list for another folder drops the choice.
     if (modo_ == u"R"_s)
-        CmdImportar->setEnabled(File1->quantidade() > 0 && !File1->selecionado().isEmpty());
+        ui_->CmdImportar->setEnabled(ui_->File1->quantidade() > 0 &&
+                                     !ui_->File1->selecionado().isEmpty());
 }
 
 QChar frmGrava::letraDaPasta() const
@@ -184,7 +147,7 @@ QChar frmGrava::letraDaPasta() const
     QChar letra;
     qsizetype tamanho = -1;
     for (const Unidade& u : servicos_.unidades.lista()) {
-        if (Contem(u.raiz, dirDiretorio->caminho()) && u.raiz.size() > tamanho) {
+        if (Contem(u.raiz, ui_->dirDiretorio->caminho()) && u.raiz.size() > tamanho) {
             letra = u.letra;
             tamanho = u.raiz.size();
         }
@@ -196,7 +159,7 @@ void frmGrava::CmdImportar_Click()
 {
     try {
         // Writing needs no file in the folder; a restore needs the one chosen.
-        if (modo_ == u"R"_s && File1->selecionado().isEmpty()) {
+        if (modo_ == u"R"_s && ui_->File1->selecionado().isEmpty()) {
             servicos_.mensagens.mostra(u"Nenhum arquivo selecionado"_s);
             return;
         }
@@ -209,7 +172,7 @@ void frmGrava::CmdImportar_Click()
         // A copy to a slow medium, or a whole register loaded.
         const Ocupado ocupado(servicos_.atividade);
         const QString exercicio = ExercicioAberto();
-        const QString pasta = dirDiretorio->caminho();
+        const QString pasta = ui_->dirDiretorio->caminho();
         if (modo_ == u"T"_s) {
             const QString origem = CaminhoArquivoEnvio(exercicio);
             const QString destino = JuntaCaminho(pasta, NomeArquivoEnvio(exercicio));
@@ -236,7 +199,7 @@ void frmGrava::CmdImportar_Click()
             Cabecalho mostrado = form_.cabecalho();
             mostrado.exercicio = exercicio;
             form_.defineCabecalho(mostrado);
-            if (CarregaArquivo(File1->caminhoSelecionado(), form_, servicos_.mensagens,
+            if (CarregaArquivo(ui_->File1->caminhoSelecionado(), form_, servicos_.mensagens,
                                servicos_.atividade) == 0) {
                 // The window shows no register now: nothing may be written in an exercise's name
                 // until one is started again.

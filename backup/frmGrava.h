@@ -2,13 +2,16 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class FormRegistro;
-class ListaArquivos;
-class ListaPastas;
 class ListaUnidades;
-class QLabel;
-class QPushButton;
 struct Servicos;
+
+namespace Ui
+{
+class frmGrava;
+}
 
 // "Gravar/Restaurar arquivo": copies the submission file (mode "T") or a backup of the data
 // file (mode "B") into a folder the operator picks, or loads a backup chosen there into the main
@@ -30,6 +33,7 @@ public:
     static int MostraModal(QWidget& principal, FormRegistro& form, Servicos& servicos);
 
     frmGrava(QWidget& principal, FormRegistro& form, Servicos& servicos);
+    ~frmGrava() override;
 
     // Handlers, named after control and event.
     void Form_Load();
@@ -47,10 +51,7 @@ private:
     Servicos& servicos_;
     QString modo_;
 
+    // The layout, from frmGrava.ui; the drive list, which needs the drives, is made here.
+    const std::unique_ptr<Ui::frmGrava> ui_;
     ListaUnidades* drvDrive = nullptr;
-    ListaPastas* dirDiretorio = nullptr;
-    ListaArquivos* File1 = nullptr;
-    QPushButton* CmdImportar = nullptr;
-    QPushButton* CmdCancelar = nullptr;
-    QLabel* Label1 = nullptr;
 };

@@ -5,50 +5,26 @@
 #include "Module1.h"
 #include "Servicos.h"
 #include "frmGrava.h"
-
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QPushButton>
+#include "ui_frmRestaurarCopiaSeguranca.h"
 
 using namespace Qt::Literals::StringLiterals;
 
 frmRestaurarCopiaSeguranca::frmRestaurarCopiaSeguranca(QWidget& principal, FormRegistro& form,
                                                        Servicos& servicos)
-    : QDialog(&principal), principal_(principal), form_(form), servicos_(servicos)
+    : QDialog(&principal), principal_(principal), form_(form), servicos_(servicos),
+      ui_(std::make_unique<Ui::frmRestaurarCopiaSeguranca>())
 {
-    setObjectName(u"frmRestaurarCopiaSeguranca"_s);
-    setWindowTitle(u"Pravex  -  Restaura cópia de segurança"_s);
+    ui_->setupUi(this);
+    DesenhaFigura(*ui_->Picture1);
+    ui_->CmdRestaura->setFocus();
 
-    auto* LabTexto = new QLabel(u"Coloque o disquete de Cópia de Segurança na unidade 'A:' e "
-                                u"tecle em Restaurar para proseguir."_s,
-                                this);
-    LabTexto->setObjectName(u"LabTexto"_s);
-    LabTexto->setWordWrap(true);
-    CmdRestaura = new QPushButton(u"&Restaurar"_s, this);
-    CmdRestaura->setObjectName(u"CmdRestaura"_s);
-    CmdCancelar = new QPushButton(u"&Voltar"_s, this);
-    CmdCancelar->setObjectName(u"CmdCancelar"_s);
-
-    auto* grade = new QGridLayout(this);
-    grade->addWidget(Picture1(this), 0, 0);
-    grade->addWidget(LabTexto, 0, 1);
-    auto* botoes = new QHBoxLayout;
-    botoes->addStretch();
-    botoes->addWidget(CmdRestaura);
-    botoes->addWidget(CmdCancelar);
-    grade->addLayout(botoes, 1, 0, 1, 2);
-    grade->setColumnStretch(1, 1);
-    setMinimumWidth(420);
-
-    setTabOrder(CmdRestaura, CmdCancelar);
-    CmdRestaura->setFocus();
-
-    connect(CmdRestaura, &QPushButton::clicked, this,
+    connect(ui_->CmdRestaura, &QPushButton::clicked, this,
             &frmRestaurarCopiaSeguranca::CmdRestaura_Click);
-    connect(CmdCancelar, &QPushButton::clicked, this,
+    connect(ui_->CmdCancelar, &QPushButton::clicked, this,
             &frmRestaurarCopiaSeguranca::CmdCancelar_Click);
 }
+
+frmRestaurarCopiaSeguranca::~frmRestaurarCopiaSeguranca() = default;
 
 void frmRestaurarCopiaSeguranca::CmdRestaura_Click()
 {

@@ -2,9 +2,15 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class FormRegistro;
-class QPushButton;
 struct Servicos;
+
+namespace Ui
+{
+class frmRestaurarCopiaSeguranca;
+}
 
 // The first step of a restore: asks for the backup medium and opens the write/restore dialog in
 // mode "R". Its result is frmGrava::Encerrado when the program was ended from there.
@@ -14,6 +20,7 @@ class frmRestaurarCopiaSeguranca : public QDialog
 
 public:
     frmRestaurarCopiaSeguranca(QWidget& principal, FormRegistro& form, Servicos& servicos);
+    ~frmRestaurarCopiaSeguranca() override;
 
     // Handlers, named after control and event.
     void CmdRestaura_Click();
@@ -23,7 +30,6 @@ private:
     QWidget& principal_;
     FormRegistro& form_;
     Servicos& servicos_;
-
-    QPushButton* CmdRestaura = nullptr;
-    QPushButton* CmdCancelar = nullptr;
+    // The layout, from frmRestaurarCopiaSeguranca.ui.
+    const std::unique_ptr<Ui::frmRestaurarCopiaSeguranca> ui_;
 };

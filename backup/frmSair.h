@@ -2,9 +2,15 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class FormRegistro;
-class QPushButton;
 struct Servicos;
+
+namespace Ui
+{
+class frmSair;
+}
 
 // The exit dialog: recommends a backup and offers to make it before the program ends.
 class frmSair : public QDialog
@@ -13,6 +19,7 @@ class frmSair : public QDialog
 
 public:
     frmSair(QWidget& principal, FormRegistro& form, Servicos& servicos);
+    ~frmSair() override;
 
     // Handlers, named after control and event.
     void CmdSair_Click();
@@ -23,8 +30,6 @@ private:
     QWidget& principal_;
     FormRegistro& form_;
     Servicos& servicos_;
-
-    QPushButton* CmdSair = nullptr;
-    QPushButton* CmdCancelar = nullptr;
-    QPushButton* CmdVoltar = nullptr;
+    // The layout, from frmSair.ui.
+    const std::unique_ptr<Ui::frmSair> ui_;
 };

@@ -19,10 +19,13 @@
 #include "Relatorio.h"
 #include "ServicosMudos.h"
 #include "Verificacao.h"
+#include "Versoes.h"
 #include "frmGrava.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QItemSelectionModel>
@@ -35,6 +38,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -289,6 +293,56 @@ void IncluiRegras(benchmark::State& estado, RegistroMedido& r)
         form.modelo.remove(linha);
         estado.ResumeTiming();
     }
+    FechaExercicio();
+}
+
+// ---- one include and the version it keeps
+
+// The differences, in nanoseconds, between an include with its version and one without, pair by
+// pair.
+std::vector<double> DiferencasVersao;
+
+// A row added and the register rewritten through GravaArquivo, which keeps the file it replaces
+// as a version in the folder versoes (the case's time). Each iteration also rewrites it once
+// without a version, first or second in turn, so that a machine that speeds up or slows down
+// weighs on both alike: the median of the pairs' differences is what the version adds. The
+// folder holds as many versions as the retention lets it, as a clerk's does. The processor time
+// the table shows covers both rewrites of an iteration.
+void IncluiComVersao(benchmark::State& estado, RegistroMedido& r)
+{
+    const PastaPropria pasta(r);
+    AbreExercicio(r.cabecalho.exercicio);
+    MensagensMudas mensagens;
+    FormMudo form;
+    form.cab = r.cabecalho;
+    form.modelo.defineLinhas(r.linhas);
+    const Adiantamento novo = MontaAdiantamento(CamposNovos(r));
+    bool versaoPrimeiro = false;
+    for (auto _ : estado) {
+        double ns[2] = {0, 0}; // without, with
+        for (const bool comVersao : {versaoPrimeiro, !versaoPrimeiro}) {
+            const int linha = form.modelo.acrescenta(novo);
+            QElapsedTimer relogio;
+            relogio.start();
+            bool gravado = true;
+            if (comVersao)
+                gravado = GravaArquivo(form, mensagens);
+            else
+                gravado = !EscreveArquivoExercicio(Module1::ArquivoExercicio, CabecalhoAberto(form),
+                                                   form.modelo.todas());
+            ns[comVersao] = static_cast<double>(relogio.nsecsElapsed());
+            form.modelo.remove(linha);
+            if (!gravado || !mensagens.mostradas.isEmpty()) {
+                estado.SkipWithError("a inclusão não foi gravada");
+                break;
+            }
+        }
+        versaoPrimeiro = !versaoPrimeiro;
+        estado.SetIterationTime(ns[1] / 1e9);
+        DiferencasVersao.push_back(ns[1] - ns[0]);
+    }
+    estado.counters["versoes"] =
+        static_cast<double>(QDir(PastaVersoes()).entryList(QDir::Files).size());
     FechaExercicio();
 }
 
@@ -1007,6 +1061,18 @@ void Tabela(const std::vector<Caso>& casos, const std::vector<RegistroMedido*>& 
     }
 }
 
+// What the version added to an include: the median of the differences of the pairs.
+void CustoDaVersao()
+{
+    if (DiferencasVersao.empty())
+        return;
+    std::vector<double> d = DiferencasVersao;
+    std::nth_element(d.begin(), d.begin() + static_cast<std::ptrdiff_t>(d.size() / 2), d.end());
+    const double mediana = d[d.size() / 2];
+    std::printf("\nA versão acrescenta à inclusão %s (mediana de %zu pares); meta < 2 ms: %s\n",
+                Duracao(mediana).c_str(), d.size(), mediana < 2e6 ? "cumpre" : "NÃO CUMPRE");
+}
+
 // Takes "--nome=valor" out of the arguments the benchmark library left.
 bool Opcao(const char* argumento, const char* nome, std::string& valor)
 {
@@ -1100,10 +1166,19 @@ int main(int argc, char** argv)
         }
     }
 
+    // What a version adds to an include, at the largest register only: timed by hand, in pairs.
+    RegistroMedido* maior = registros.back();
+    benchmark::RegisterBenchmark(
+        NomeMedida("IncluiComVersao", *maior).c_str(),
+        [maior](benchmark::State& estado) { IncluiComVersao(estado, *maior); })
+        ->Unit(benchmark::kMillisecond)
+        ->UseManualTime();
+
     Colecionador colecionador;
     benchmark::RunSpecifiedBenchmarks(&colecionador);
     std::cout.flush(); // the library's lines before the table
     Tabela(casos, registros, colecionador, limites);
+    CustoDaVersao();
     benchmark::Shutdown();
     return 0;
 }

@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <array>
@@ -237,11 +236,8 @@ ConteudoExercicio LeArquivoExercicio(QIODevice& dispositivo, qsizetype registros
 ConteudoExercicio LeArquivoExercicio(const QString& caminho)
 {
     QFile arquivo(caminho);
-    errno = 0;
-    if (QFileInfo(caminho).isDir())
-        throw Falha::numerada(Falha::ErroAcessoCaminho);
-    if (!arquivo.open(QIODevice::ReadOnly))
-        throw Falha::deArquivo(arquivo, errno);
+    if (const std::optional<Falha> falha = AbreParaLeitura(arquivo))
+        throw *falha;
     return LeArquivoExercicio(arquivo);
 }
 
@@ -343,55 +339,36 @@ QByteArray LinhaAdiantamento(const Adiantamento& a)
     return linha;
 }
 
-namespace
-{
-
-std::optional<Falha> falhaDeGravacao(QSaveFile& arquivo, int codigoErrno)
-{
-    Falha falha = Falha::deArquivo(arquivo, codigoErrno);
-    arquivo.cancelWriting();
-    return falha;
-}
-
-} // namespace
-
 std::optional<Falha> EscreveArquivoExercicio(const QString& caminho, const Cabecalho& cabecalho,
-                                             const QList<Adiantamento>& linhas)
+                                             const QList<Adiantamento>& linhas,
+                                             const std::function<void()>& antesDaTroca)
 {
-    QSaveFile arquivo(caminho);
-    if (const std::optional<Falha> falha = AbreSubstituto(arquivo))
+    ArquivoSubstituto arquivo(caminho);
+    if (const std::optional<Falha> falha = arquivo.abre())
         return falha;
 
     constexpr qsizetype Bloco = 64 * 1024;
     QByteArray buffer;
     buffer.reserve(Bloco + 4096);
     const auto descarrega = [&]() -> bool {
-        errno = 0;
-        const qint64 escritos = arquivo.write(buffer);
-        if (escritos != buffer.size()) {
-            if (errno == 0)
-                errno = ENOSPC;
+        if (arquivo.write(buffer) != buffer.size())
             return false;
-        }
         buffer.clear();
         return true;
     };
 
+    // Leaving this routine on any failure discards the new file; the old one is untouched.
     try {
         AcrescentaLinhaCabecalho(buffer, cabecalho);
         for (const Adiantamento& a : linhas) {
             AcrescentaLinhaAdiantamento(buffer, a);
             if (buffer.size() >= Bloco && !descarrega())
-                return falhaDeGravacao(arquivo, errno);
+                return arquivo.falhaDeEscrita();
         }
     } catch (const Falha& falha) {
-        arquivo.cancelWriting();
         return falha;
     }
     if (!buffer.isEmpty() && !descarrega())
-        return falhaDeGravacao(arquivo, errno);
-    errno = 0;
-    if (!arquivo.commit())
-        return Falha::deArquivo(arquivo, errno);
-    return std::nullopt;
+        return arquivo.falhaDeEscrita();
+    return arquivo.confirma(antesDaTroca);
 }

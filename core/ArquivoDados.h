@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 class LeitorBytes;
@@ -74,6 +75,8 @@ void AcrescentaLinhaCabecalho(QByteArray& saida, const Cabecalho& cabecalho);
 void AcrescentaLinhaAdiantamento(QByteArray& saida, const Adiantamento& a);
 
 // Writes the data file whole into a new file beside the old one and puts it in place only when
-// complete, so that on any failure the previous file stays as it was.
+// complete and on the medium, so that on any failure the previous file stays as it was.
+// `antesDaTroca` runs once the new file is whole, while the old one still has the name.
 std::optional<Falha> EscreveArquivoExercicio(const QString& caminho, const Cabecalho& cabecalho,
-                                             const QList<Adiantamento>& linhas);
+                                             const QList<Adiantamento>& linhas,
+                                             const std::function<void()>& antesDaTroca = {});

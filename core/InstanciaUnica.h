@@ -3,19 +3,24 @@
 #include <QLockFile>
 #include <QString>
 
-// Holds the lock that tells a second start of the program that one is already running. A lock
-// left by an instance that was killed is taken over, so it never blocks the next start.
+#include <memory>
+
+// Holds the lock that tells a second start of the program that one is already running on the
+// same program folder, whoever started it: the lock lies in that folder, beside the data it
+// guards. A lock left by an instance that was killed is taken over, so it never blocks the next
+// start.
 class InstanciaUnica
 {
 public:
-    explicit InstanciaUnica(const QString& caminhoTrava = caminhoPadrao());
+    explicit InstanciaUnica(const QString& pastaPrograma);
 
     // True when this process is the only running instance.
     bool primeira() const { return primeira_; }
 
-    static QString caminhoPadrao();
+    // The lock's file in a program folder.
+    static QString caminhoTrava(const QString& pastaPrograma);
 
 private:
-    QLockFile trava_;
+    std::unique_ptr<QLockFile> trava_;
     bool primeira_ = false;
 };

@@ -6,6 +6,9 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
@@ -62,17 +65,35 @@ bool LeitorBytes::linha(QByteArray& saida)
     }
 }
 
+std::optional<Falha> AbreParaLeitura(QFile& arquivo)
+{
+    // Opened without waiting, then checked: opening a pipe for reading would wait for a writer
+    // forever, and a folder would read as nothing.
+    const int fd = ::open(QFile::encodeName(arquivo.fileName()).constData(),
+                          O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return Falha::doSistema(errno);
+    struct stat tipo {
+    };
+    if (::fstat(fd, &tipo) != 0 || !S_ISREG(tipo.st_mode)) {
+        ::close(fd);
+        return Falha::numerada(Falha::ErroAcessoCaminho);
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!arquivo.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return Falha::numerada(Falha::ErroAcessoCaminho);
+    }
+    return std::nullopt;
+}
+
 namespace
 {
 
 QFile& AbreParaLer(QFile& arquivo)
 {
-    // A folder opens for reading on this platform and then reads as nothing: refuse it first.
-    if (QFileInfo(arquivo.fileName()).isDir())
-        throw Falha::numerada(Falha::ErroAcessoCaminho);
-    errno = 0;
-    if (!arquivo.open(QIODevice::ReadOnly))
-        throw Falha::deArquivo(arquivo, errno);
+    if (const std::optional<Falha> falha = AbreParaLeitura(arquivo))
+        throw *falha;
     return arquivo;
 }
 

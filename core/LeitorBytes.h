@@ -10,6 +10,10 @@
 #include <array>
 #include <cstring>
 #include <functional>
+#include <optional>
+
+class QFile;
+struct Falha;
 
 // Reads a device byte by byte through a buffer of its own, so that the file readers stream a
 // file of any size with flat memory. A failed read of the device raises failure 57.
@@ -56,6 +60,11 @@ private:
     qsizetype pos_ = 0;
 };
 
+// Opens a file for reading only when it is a regular file: a folder, a pipe, a device or a socket
+// at its path gets failure 75 at once, never a read that waits forever or reads nothing. Other
+// failures to open are the system's (53 for a missing file).
+std::optional<Falha> AbreParaLeitura(QFile& arquivo);
+
 // Whether the bytes hold `c`.
 inline bool ContemByte(QByteArrayView bytes, char c)
 {
@@ -83,7 +92,7 @@ public:
 
     const QString& caminho() const { return caminho_; }
     // The file's bytes from their start, for one more pass; valid until the next call. Raises
-    // the Falha of a path that is a folder or cannot be opened, and of a failed read.
+    // the Falha of a path that is not a regular file or cannot be opened, and of a failed read.
     QIODevice& abre();
 
 private:
@@ -99,7 +108,7 @@ private:
 void PercorreLinhas(QIODevice& dispositivo,
                     const std::function<bool(const QByteArray& linha)>& cadaLinha);
 // The same over a file, which is closed on every path. Raises also the Falha of a path that is
-// a folder or cannot be opened.
+// not a regular file or cannot be opened.
 void PercorreLinhas(const QString& caminho,
                     const std::function<bool(const QByteArray& linha)>& cadaLinha);
 

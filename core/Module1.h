@@ -31,8 +31,5 @@ inline Inteiro16 AnoReferencia;
 inline bool VirgulaDigitada = false;
 // While false the main window refuses to close.
 inline bool PodeDescarregar = false;
-// Lines printed on the current report page, and the current page number.
-inline Byte LinhaPagina;
-inline Byte Pagina;
 
 } // namespace Module1

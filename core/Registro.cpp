@@ -2,14 +2,21 @@
 
 #include "ArquivoDados.h"
 #include "Caminhos.h"
+#include "CopiaSegura.h"
 #include "FormRegistro.h"
 #include "Formatos.h"
 #include "LeitorBytes.h"
 #include "ModeloAdiantamentos.h"
 #include "Module1.h"
 #include "Servicos.h"
+#include "Substituto.h"
+#include "Versoes.h"
 
+#include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -54,6 +61,22 @@ bool recusa(FormRegistro& form, Mensagens& mensagens, const QString& texto, Camp
     return false;
 }
 
+// After a failed write or delete: a version that still is the data file, which kept its name,
+// would only repeat it. One the data file no longer is (the new file took the name, and only
+// the folder's sync failed) is the sole copy of the register it replaced: it stays.
+void descartaVersaoRepetida(const VersaoGuardada& versao)
+{
+    if (!versao.caminho.isEmpty() && MesmoArquivo(versao.caminho, Module1::ArquivoExercicio))
+        QFile::remove(versao.caminho);
+}
+
+void avisaVersao(Mensagens& mensagens, const std::optional<Falha>& falha, const QString& feito)
+{
+    if (falha)
+        mensagens.mostra(MensagemVersaoNaoGuardada(Module1::ArquivoExercicio, *falha, feito),
+                         Icone::Exclamacao);
+}
+
 } // namespace
 
 bool GravaArquivo(FormRegistro& form, Mensagens& mensagens)
@@ -72,14 +95,42 @@ bool GravaArquivo(FormRegistro& form, Mensagens& mensagens)
         return recusa(form, mensagens, u"Nenhum Adiantamento foi informado."_s,
                       CampoCabecalho::Responsavel);
 
+    // The file as it was becomes a version once the new one is whole, before it takes the name.
+    const QDateTime agora = QDateTime::currentDateTime();
+    VersaoGuardada versao;
     const std::optional<Falha> falha =
-        EscreveArquivoExercicio(Module1::ArquivoExercicio, cabecalho, form.lista().todas());
+        EscreveArquivoExercicio(Module1::ArquivoExercicio, cabecalho, form.lista().todas(), [&] {
+            versao = GuardaVersao(Module1::ArquivoExercicio, cabecalho.exercicio, agora);
+        });
     if (falha) {
+        descartaVersaoRepetida(versao);
         mensagens.mostra(falha->texto());
         return false;
     }
     Module1::PendenteGravar.clear();
+    avisaVersao(mensagens, ConcluiVersao(versao, cabecalho.exercicio, agora.date()), u"gravado"_s);
     return true;
+}
+
+void ExcluiArquivoExercicio(Mensagens& mensagens)
+{
+    const QString caminho = Module1::ArquivoExercicio;
+    if (caminho.isEmpty() || !QFileInfo::exists(caminho))
+        return;
+    const QString exercicio = ExercicioAberto();
+    const QDateTime agora = QDateTime::currentDateTime();
+    const VersaoGuardada versao = GuardaVersao(caminho, exercicio, agora);
+    QFile arquivo(caminho);
+    errno = 0;
+    if (!arquivo.remove()) {
+        const Falha falha = Falha::deArquivo(arquivo, errno);
+        descartaVersaoRepetida(versao);
+        mensagens.mostra(falha.texto());
+        return;
+    }
+    // A name that comes back after a power cut would bring the deleted advances back.
+    SincronizaPasta(QFileInfo(caminho).absolutePath());
+    avisaVersao(mensagens, ConcluiVersao(versao, exercicio, agora.date()), u"excluído"_s);
 }
 
 int ContaLinhas(ArquivoLido& arquivo)

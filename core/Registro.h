@@ -25,8 +25,13 @@ Cabecalho CabecalhoAberto(const FormRegistro& form);
 
 // Checks the header and writes the header and the list to the open exercise's data file, which
 // then holds the list (nothing is left pending). Shows its own message and returns false when a
-// check or the write fails; the file on disk then stays exactly as it was.
+// check or the write fails; the file on disk then stays exactly as it was. The file it replaces
+// is kept as a version; when that cannot be done, the write still happens and a message says so.
 bool GravaArquivo(FormRegistro& form, Mensagens& mensagens);
+
+// Deletes the open exercise's data file, if there is one, when its last row is deleted. The file
+// is kept as a version first; a failure to delete it or to keep the version shows its message.
+void ExcluiArquivoExercicio(Mensagens& mensagens);
 
 // What a failed load leaves in the window.
 enum class AoFalhar {

@@ -9,15 +9,9 @@
 #include "Registro.h"
 #include "Servicos.h"
 #include "Verificacao.h"
+#include "ui_FrmImportacao.h"
 
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QSignalBlocker>
-#include <QVBoxLayout>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -27,33 +21,34 @@ namespace
 // The drive the dialog opens at, and returns to when another cannot be used.
 constexpr char16_t UnidadeInicial = u'c';
 
-QGroupBox* moldura(const QString& nome, const QString& legenda, QWidget* conteudo, QWidget* pai)
-{
-    auto* g = new QGroupBox(legenda, pai);
-    g->setObjectName(nome);
-    auto* caixa = new QVBoxLayout(g);
-    conteudo->setParent(g);
-    caixa->addWidget(conteudo);
-    return g;
-}
-
 } // namespace
 
 FrmImportacao::FrmImportacao(FormRegistro& registro, Servicos& servicos, QWidget* pai)
-    : QDialog(pai), registro_(registro), servicos_(servicos)
+    : QDialog(pai), registro_(registro), servicos_(servicos),
+      ui_(std::make_unique<Ui::FrmImportacao>())
 {
-    setObjectName(u"frmImportacao"_s);
-    setWindowTitle(u"Importar arquivo"_s);
-    setModal(true);
-    montaJanela();
+    ui_->setupUi(this);
+    drvDrive = new ListaUnidades(servicos_.unidades, ui_->Frame1);
+    drvDrive->setObjectName(u"drvDrive"_s);
+    ui_->caixaUnidades->addWidget(drvDrive);
+    // First in the tab order, as it is on the form.
+    setTabOrder(drvDrive, ui_->dirDiretorio);
+    drvDrive->setFocus();
+    ui_->File1->definePadrao(u"*.txt;*.csv"_s);
+    // The frame keeps its height while the label and the bar come and go.
+    ui_->fraImportacao->setMinimumHeight(ui_->fraImportacao->sizeHint().height());
+    ui_->LabStatus->hide();
+    ui_->ProgressBar1->hide();
+    const int largura = fontMetrics().averageCharWidth();
+    resize(qMax(sizeHint().width(), 80 * largura), qMax(sizeHint().height(), 26 * largura * 2));
 
     connect(drvDrive, &ListaUnidades::mudou, this, &FrmImportacao::drvDrive_Change);
-    connect(dirDiretorio, &ListaPastas::mudou, this, &FrmImportacao::dirDiretorio_Change);
-    connect(CmdImportar, &QPushButton::clicked, this, &FrmImportacao::CmdImportar_Click);
-    connect(CmdCancelar, &QPushButton::clicked, this, &FrmImportacao::CmdCancelar_Click);
+    connect(ui_->dirDiretorio, &ListaPastas::mudou, this, &FrmImportacao::dirDiretorio_Change);
+    connect(ui_->CmdImportar, &QPushButton::clicked, this, &FrmImportacao::CmdImportar_Click);
+    connect(ui_->CmdCancelar, &QPushButton::clicked, this, &FrmImportacao::CmdCancelar_Click);
     // Double click or Enter on a file imports it, as the button does.
-    connect(File1, &QListWidget::itemActivated, this, [this] {
-        if (CmdImportar->isEnabled())
+    connect(ui_->File1, &QListWidget::itemActivated, this, [this] {
+        if (ui_->CmdImportar->isEnabled())
             CmdImportar_Click();
     });
 
@@ -67,90 +62,28 @@ FrmImportacao::FrmImportacao(FormRegistro& registro, Servicos& servicos, QWidget
 
 FrmImportacao::~FrmImportacao() = default;
 
-void FrmImportacao::montaJanela()
-{
-    drvDrive = new ListaUnidades(servicos_.unidades, this);
-    drvDrive->setObjectName(u"drvDrive"_s);
-    dirDiretorio = new ListaPastas(this);
-    dirDiretorio->setObjectName(u"dirDiretorio"_s);
-    File1 = new ListaArquivos(this);
-    File1->setObjectName(u"File1"_s);
-    File1->definePadrao(u"*.txt;*.csv"_s);
-
-    // The frames' access keys take the focus to their list.
-    Frame1 = moldura(u"Frame1"_s, u"Selecione o &Diretório "_s, drvDrive, this);
-    Frame2 = moldura(u"Frame2"_s, u"Selecione a &Pasta "_s, dirDiretorio, this);
-    fraArquivo = moldura(u"fraArquivo"_s, u"&Arquivo para importação"_s, File1, this);
-
-    fraImportacao = new QGroupBox(this);
-    fraImportacao->setObjectName(u"fraImportacao"_s);
-    LabStatus = new QLabel(fraImportacao);
-    LabStatus->setObjectName(u"LabStatus"_s);
-    ProgressBar1 = new QProgressBar(fraImportacao);
-    ProgressBar1->setObjectName(u"ProgressBar1"_s);
-    ProgressBar1->setTextVisible(false);
-    {
-        auto* caixa = new QVBoxLayout(fraImportacao);
-        caixa->addWidget(LabStatus);
-        caixa->addWidget(ProgressBar1);
-        // The frame keeps its height while the label and the bar come and go.
-        fraImportacao->setMinimumHeight(fraImportacao->sizeHint().height());
-    }
-    LabStatus->hide();
-    ProgressBar1->hide();
-
-    CmdImportar = new QPushButton(u"&Importar..."_s, this);
-    CmdImportar->setObjectName(u"CmdImportar"_s);
-    CmdCancelar = new QPushButton(u"&Voltar"_s, this);
-    CmdCancelar->setObjectName(u"CmdCancelar"_s);
-    CmdImportar->setEnabled(false);
-
-    auto* grade = new QGridLayout(this);
-    grade->addWidget(Frame1, 0, 0);
-    grade->addWidget(Frame2, 1, 0);
-    grade->addWidget(fraArquivo, 0, 1, 2, 1);
-    grade->addWidget(fraImportacao, 2, 0, 1, 2);
-    auto* botoes = new QHBoxLayout;
-    botoes->addStretch();
-    botoes->addWidget(CmdImportar);
-    botoes->addWidget(CmdCancelar);
-    grade->addLayout(botoes, 3, 0, 1, 2);
-    grade->setRowStretch(1, 1);
-    grade->setColumnStretch(0, 1);
-    grade->setColumnStretch(1, 1);
-
-    setTabOrder(drvDrive, dirDiretorio);
-    setTabOrder(dirDiretorio, File1);
-    setTabOrder(File1, CmdImportar);
-    setTabOrder(CmdImportar, CmdCancelar);
-    drvDrive->setFocus();
-
-    const int largura = fontMetrics().averageCharWidth();
-    resize(qMax(sizeHint().width(), 80 * largura), qMax(sizeHint().height(), 26 * largura * 2));
-}
-
 // ---- drives, folders, files
 
 void FrmImportacao::drvDrive_Change()
 {
     if (const Unidade* unidade = UnidadeAceita(*drvDrive, servicos_.unidades, servicos_.mensagens))
-        dirDiretorio->defineCaminho(unidade->raiz);
+        ui_->dirDiretorio->defineCaminho(unidade->raiz);
 }
 
 void FrmImportacao::dirDiretorio_Change()
 {
-    File1->defineCaminho(dirDiretorio->caminho());
-    if (File1->quantidade() > 0) {
-        File1->setCurrentRow(0);
-        CmdImportar->setEnabled(true);
+    ui_->File1->defineCaminho(ui_->dirDiretorio->caminho());
+    if (ui_->File1->quantidade() > 0) {
+        ui_->File1->setCurrentRow(0);
+        ui_->CmdImportar->setEnabled(true);
     } else {
-        CmdImportar->setEnabled(false);
+        ui_->CmdImportar->setEnabled(false);
     }
 }
 
 QString FrmImportacao::arquivoSelecionado() const
 {
-    return File1->caminhoSelecionado();
+    return ui_->File1->caminhoSelecionado();
 }
 
 // ---- commands
@@ -169,7 +102,7 @@ void FrmImportacao::reject()
 
 void FrmImportacao::CmdImportar_Click()
 {
-    if (bloqueado_ || File1->selecionado().isEmpty())
+    if (bloqueado_ || ui_->File1->selecionado().isEmpty())
         return;
     arquivoEmVerificacao_ = std::make_unique<ArquivoLido>(arquivoSelecionado());
     const Ocupado ocupado(servicos_.atividade);
@@ -181,9 +114,9 @@ void FrmImportacao::CmdImportar_Click()
 bool FrmImportacao::ImportarDados()
 {
     mostraStatus(u"Importando..."_s);
-    ProgressBar1->setMinimum(1);
-    ProgressBar1->setValue(1);
-    ProgressBar1->show();
+    ui_->ProgressBar1->setMinimum(1);
+    ui_->ProgressBar1->setValue(1);
+    ui_->ProgressBar1->show();
     servicos_.atividade.processaEventos();
 
     ArquivoLido selecionado(arquivoSelecionado());
@@ -222,14 +155,14 @@ bool FrmImportacao::ImportarDados()
 
 void FrmImportacao::mostraProgresso(int minimo, int maximo, int valor)
 {
-    ProgressBar1->setRange(minimo, maximo);
-    ProgressBar1->setValue(valor);
-    ProgressBar1->show();
+    ui_->ProgressBar1->setRange(minimo, maximo);
+    ui_->ProgressBar1->setValue(valor);
+    ui_->ProgressBar1->show();
 }
 
 void FrmImportacao::avancaProgresso(int valor)
 {
-    ProgressBar1->setValue(qMin(valor, ProgressBar1->maximum()));
+    ui_->ProgressBar1->setValue(qMin(valor, ui_->ProgressBar1->maximum()));
 }
 
 void FrmImportacao::bloqueiaComandos(bool bloqueados)
@@ -239,24 +172,24 @@ void FrmImportacao::bloqueiaComandos(bool bloqueados)
     bloqueado_ = bloqueados;
     if (bloqueados)
         focoAntesDoBloqueio_ = focusWidget();
-    for (QWidget* w : {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(Frame2),
-                       static_cast<QWidget*>(fraArquivo), static_cast<QWidget*>(CmdCancelar)})
+    for (QWidget* w : std::initializer_list<QWidget*>{ui_->Frame1, ui_->Frame2, ui_->fraArquivo,
+                                                      ui_->CmdCancelar})
         w->setEnabled(!bloqueados);
-    CmdImportar->setEnabled(!bloqueados && !File1->selecionado().isEmpty());
+    ui_->CmdImportar->setEnabled(!bloqueados && !ui_->File1->selecionado().isEmpty());
     if (!bloqueados && focoAntesDoBloqueio_ && focoAntesDoBloqueio_->isEnabled())
         focoAntesDoBloqueio_->setFocus();
 }
 
 void FrmImportacao::mostraStatus(const QString& texto)
 {
-    LabStatus->setText(texto);
-    LabStatus->show();
+    ui_->LabStatus->setText(texto);
+    ui_->LabStatus->show();
 }
 
 void FrmImportacao::ocultaStatus(bool esvaziaTexto)
 {
-    LabStatus->hide();
-    ProgressBar1->hide();
+    ui_->LabStatus->hide();
+    ui_->ProgressBar1->hide();
     if (esvaziaTexto)
-        LabStatus->clear();
+        ui_->LabStatus->clear();
 }

@@ -9,14 +9,13 @@
 
 class ArquivoLido;
 class FormRegistro;
-class ListaArquivos;
-class ListaPastas;
 class ListaUnidades;
-class QGroupBox;
-class QLabel;
-class QProgressBar;
-class QPushButton;
 struct Servicos;
+
+namespace Ui
+{
+class FrmImportacao;
+}
 
 // The import dialog: the operator picks a drive, a folder and a file; "&Importar..." verifies
 // the file and, when the operator agrees, replaces the register of the main window with it.
@@ -53,8 +52,6 @@ public Q_SLOTS:
     void reject() override;
 
 private:
-    void montaJanela();
-
     FormRegistro& registro_;
     Servicos& servicos_;
     bool bloqueado_ = false;
@@ -63,15 +60,7 @@ private:
     // very bytes that passed.
     std::unique_ptr<ArquivoLido> arquivoEmVerificacao_;
 
-    QGroupBox* Frame1 = nullptr;
+    // The layout, from FrmImportacao.ui; the drive list, which needs the drives, is made here.
+    const std::unique_ptr<Ui::FrmImportacao> ui_;
     ListaUnidades* drvDrive = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    ListaPastas* dirDiretorio = nullptr;
-    QGroupBox* fraArquivo = nullptr;
-    ListaArquivos* File1 = nullptr;
-    QGroupBox* fraImportacao = nullptr;
-    QLabel* LabStatus = nullptr;
-    QProgressBar* ProgressBar1 = nullptr;
-    QPushButton* CmdImportar = nullptr;
-    QPushButton* CmdCancelar = nullptr;
 };

@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 
@@ -30,6 +29,8 @@ void escreve(QIODevice& envio, QByteArray& bloco)
     errno = 0;
     const qint64 escritos = envio.write(bloco);
     if (escritos != bloco.size()) {
+        if (const auto* arquivo = qobject_cast<const ArquivoSubstituto*>(&envio))
+            throw arquivo->falhaDeEscrita();
         // A short count with errno untouched is a device that filled up.
         const int causa = errno != 0 ? errno : ENOSPC;
         if (const auto* arquivo = qobject_cast<const QFileDevice*>(&envio))
@@ -74,16 +75,13 @@ std::optional<Falha> GravaArquivoEnvio(const QString& arquivoDados, const QStrin
         Module1::TotalLinhas = 0;
         QIODevice& linhas = dados.abre();
 
-        QSaveFile envio(arquivoEnvio);
-        if (const std::optional<Falha> falha = AbreSubstituto(envio))
+        ArquivoSubstituto envio(arquivoEnvio);
+        if (const std::optional<Falha> falha = envio.abre())
             return falha;
         // On a failure below, leaving this scope discards the new file without touching the
         // previous one.
         CodificaArquivoEnvio(linhas, envio, andamento);
-        errno = 0;
-        if (!envio.commit())
-            return Falha::deArquivo(envio, errno);
-        return std::nullopt;
+        return envio.confirma();
     } catch (const Falha& falha) {
         return falha;
     }

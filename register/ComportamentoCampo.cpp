@@ -15,7 +15,17 @@ void PintaCampo(QWidget& campo, const QColor& cor)
 {
     QPalette paleta = campo.palette();
     paleta.setColor(QPalette::Base, cor);
+    paleta.setColor(QPalette::Button, cor);
+    paleta.setColor(QPalette::Disabled, QPalette::Text, CorTextoInativo);
+    paleta.setColor(QPalette::Disabled, QPalette::ButtonText, CorTextoInativo);
     campo.setPalette(paleta);
+}
+
+void PintaRotulosInativos(QWidget& moldura)
+{
+    QPalette paleta = moldura.palette();
+    paleta.setColor(QPalette::Disabled, QPalette::WindowText, CorRotuloInativo);
+    moldura.setPalette(paleta);
 }
 
 namespace
@@ -119,8 +129,7 @@ bool ComportamentoCampo::teclaPressionada(QKeyEvent& tecla)
             campo_.setCursorPosition(static_cast<int>(campo_.text().size()));
         }
     } else if (regras_.setas &&
-               (codigo == Qt::Key_Up || (codigo == Qt::Key_Left && campo_.cursorPosition() == 0 &&
-                                         !campo_.hasSelectedText()))) {
+               (codigo == Qt::Key_Up || (codigo == Qt::Key_Left && campo_.cursorPosition() == 0))) {
         MoveFoco(campo_, false);
         return true;
     }

@@ -10,6 +10,11 @@ class QLineEdit;
 // The field colours of the main window.
 inline const QColor CorNormal(166, 202, 240);
 inline const QColor CorFoco(0, 255, 255);
+// The text of a field that cannot be typed in (the selected row shown while no advance is
+// edited): a contrast of 6:1 on the normal colour, still a shade lighter than typed text.
+inline const QColor CorTextoInativo(64, 64, 64);
+// The labels of such fields, on the window's grey: above 5:1.
+inline const QColor CorRotuloInativo(96, 96, 96);
 
 // The characters a field lets in.
 enum class ConjuntoCaracteres { Livre, Digitos, Valor };
@@ -51,5 +56,9 @@ private:
     Regras regras_;
 };
 
-// Paints a field's background.
+// Paints a field's background (the face of a combo box that is only a list, too), and keeps its
+// text readable while it is disabled.
 void PintaCampo(QWidget& campo, const QColor& cor);
+
+// Keeps the labels of `moldura` readable while it is disabled.
+void PintaRotulosInativos(QWidget& moldura);

@@ -6,6 +6,7 @@
 #include "Catalogo.h"
 #include "ComportamentoCampo.h"
 #include "Falha.h"
+#include "FluxoBotoes.h"
 #include "Foco.h"
 #include "Formatos.h"
 #include "FrmImportacao.h"
@@ -33,13 +34,20 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <QWindow>
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
@@ -51,6 +59,7 @@ QPushButton* botao(const QString& nome, const QString& legenda, QWidget* pai)
 {
     auto* b = new QPushButton(legenda, pai);
     b->setObjectName(nome);
+    b->setAccessibleName(QString(legenda).remove(u'&'));
     // Enter on a focused button presses it, as it does in the program's dialogs.
     b->setAutoDefault(true);
     return b;
@@ -65,11 +74,41 @@ QLineEdit* campoTexto(const QString& nome, int maximo, QWidget* pai)
     return c;
 }
 
+// The label before a control; its words are also the control's name for a screen reader.
 QLabel* rotulo(const QString& texto, QWidget* parceiro, QWidget* pai)
 {
     auto* r = new QLabel(texto, pai);
     r->setBuddy(parceiro);
+    parceiro->setAccessibleName(QString(texto).remove(u'&'));
     return r;
+}
+
+// A field is never narrower than this text, the widest it holds of its kind.
+void LarguraMinima(QLineEdit& campo, const QString& amostra)
+{
+    // The line edit's own room around its text: a margin of 2 on each side, the caret, the
+    // frame the style draws.
+    constexpr int margemInterna = 2 * 2 + 2;
+    QStyleOptionFrame opcao;
+    opcao.initFrom(&campo);
+    opcao.lineWidth = campo.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opcao, &campo);
+    const QMargins texto = campo.textMargins();
+    const QSize conteudo(campo.fontMetrics().horizontalAdvance(amostra) + margemInterna +
+                             texto.left() + texto.right(),
+                         campo.sizeHint().height());
+    campo.setMinimumWidth(
+        campo.style()->sizeFromContents(QStyle::CT_LineEdit, &opcao, conteudo, &campo).width());
+}
+
+// The widest text of a digit pattern: every digit written as the font's widest one.
+QString ComDigitoLargo(const QFontMetrics& medida, QString padrao)
+{
+    QChar largo = u'0';
+    for (char16_t d = u'1'; d <= u'9'; ++d)
+        if (medida.horizontalAdvance(QChar(d)) > medida.horizontalAdvance(largo))
+            largo = QChar(d);
+    padrao.replace(u'0', largo);
+    return padrao;
 }
 
 // The rows whose every column is selected, ascending, read in one pass over the selection's
@@ -111,6 +150,17 @@ FrmAdiantamentos::FrmAdiantamentos(Servicos& servicos, QWidget* pai)
     modelo_.limpa();
     CboElemEcon->addItems(ItensCatalogo());
 
+    // Which window took the keyboard last, before the window gets it back.
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* janela) {
+        if (janela == nullptr || janela == windowHandle())
+            return;
+        const QWidgetList abertas = QApplication::topLevelWidgets();
+        const auto dona = std::find_if(abertas.begin(), abertas.end(), [janela](QWidget* w) {
+            return w->windowHandle() == janela;
+        });
+        voltaDeCaixa_ = dona != abertas.end() && qobject_cast<QMessageBox*>(*dona) != nullptr;
+    });
+
     // The function keys reach the window before its controls, wherever the focus is.
     for (const QKeyCombination k :
          {QKeyCombination(Qt::Key_F1), QKeyCombination(Qt::Key_F2), QKeyCombination(Qt::Key_F3),
@@ -121,6 +171,7 @@ FrmAdiantamentos::FrmAdiantamentos(Servicos& servicos, QWidget* pai)
         atalho->setContext(Qt::WindowShortcut);
         connect(atalho, &QShortcut::activated, this, [this, k] { teclaDeFuncao(k.toCombined()); });
     }
+    ajustaATela();
 }
 
 FrmAdiantamentos::~FrmAdiantamentos() = default;
@@ -137,11 +188,22 @@ void FrmAdiantamentos::montaJanela()
     auto* central = new QWidget(this);
     setCentralWidget(central);
     auto* principal = new QVBoxLayout(central);
+    // Room is short on a small screen or at a large scale: the frames carry no titles (their
+    // names are there for a screen reader) and keep narrow margins.
+    const auto moldura = [central](const QString& nome, const QString& descricao) {
+        auto* g = new QGroupBox(central);
+        g->setObjectName(nome);
+        g->setAccessibleName(descricao);
+        return g;
+    };
+    const auto margens = [](QLayout* layout) { layout->setContentsMargins(6, 6, 6, 6); };
+    margens(principal);
+    const QFontMetrics medida = fontMetrics();
 
-    Frame1 = new QGroupBox(u"Exercício"_s, central);
-    Frame1->setObjectName(u"Frame1"_s);
+    Frame1 = moldura(u"Frame1"_s, u"Exercício"_s);
     TxtExercicio = campoTexto(u"TxtExercicio"_s, 4, Frame1);
-    TxtExercicio->setMaximumWidth(fontMetrics().horizontalAdvance(u"00000000"_s));
+    LarguraMinima(*TxtExercicio, ComDigitoLargo(medida, u"0000"_s));
+    TxtExercicio->setMaximumWidth(TxtExercicio->minimumWidth());
     CmdCarrega = botao(u"CmdCarrega"_s, u"I&niciar"_s, Frame1);
     TxtOrgao = campoTexto(u"TxtOrgao"_s, 60, Frame1);
     TxtElaborador = campoTexto(u"TxtElaborador"_s, 40, Frame1);
@@ -149,6 +211,7 @@ void FrmAdiantamentos::montaJanela()
     TxtResponsavel->setToolTip(u"Responsável pelas informações prestadas."_s);
     {
         auto* grade = new QGridLayout(Frame1);
+        margens(grade);
         grade->addWidget(rotulo(u"&Exercício"_s, TxtExercicio, Frame1), 0, 0);
         auto* linhaExercicio = new QHBoxLayout;
         linhaExercicio->addWidget(TxtExercicio);
@@ -168,63 +231,77 @@ void FrmAdiantamentos::montaJanela()
     }
     principal->addWidget(Frame1);
 
-    Frame3 = new QGroupBox(u"Adiantamento"_s, central);
-    Frame3->setObjectName(u"Frame3"_s);
+    Frame3 = moldura(u"Frame3"_s, u"Adiantamento"_s);
     TxtProcesso = campoTexto(u"TxtProcesso"_s, 30, Frame3);
     TxtNumeroNotaEmpenho = campoTexto(u"TxtNumeroNotaEmpenho"_s, 9, Frame3);
     CboElemEcon = new QComboBox(Frame3);
     CboElemEcon->setObjectName(u"CboElemEcon"_s);
     CboElemEcon->setMaxVisibleItems(20);
+    // The field is as wide as the window allows; its list shows every name whole.
+    CboElemEcon->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    CboElemEcon->setMinimumContentsLength(14);
     CboCPF = new QComboBox(Frame3);
     CboCPF->setObjectName(u"CboCPF"_s);
     CboCPF->setEditable(true);
     CboCPF->setInsertPolicy(QComboBox::NoInsert);
     CboCPF->setCompleter(nullptr); // the completion is the program's own (CboCPF_KeyPress)
+    CboCPF->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    CboCPF->setMinimumContentsLength(14); // 123.456.789-09, as it may be typed
     TxtNomeResponsavel = campoTexto(u"TxtNomeResponsavel"_s, 40, Frame3);
     TxtValor = campoTexto(u"TxtValor"_s, 0, Frame3);
     TxtValor->setAlignment(Qt::AlignRight);
     TxtDataInicial = campoTexto(u"TxtDataInicial"_s, 5, Frame3);
     TxtDataFinal = campoTexto(u"TxtDataFinal"_s, 5, Frame3);
-    const int larguraData = fontMetrics().horizontalAdvance(u"000000000"_s);
-    TxtDataInicial->setMaximumWidth(larguraData);
-    TxtDataFinal->setMaximumWidth(larguraData);
+    LarguraMinima(*TxtNumeroNotaEmpenho, ComDigitoLargo(medida, u"000000000"_s));
+    LarguraMinima(*TxtValor, ComDigitoLargo(medida, u"00.000.000,00"_s));
+    for (QLineEdit* data : {TxtDataInicial, TxtDataFinal}) {
+        LarguraMinima(*data, ComDigitoLargo(medida, u"00/00"_s));
+        data->setMaximumWidth(data->minimumWidth());
+    }
     {
+        // Two fields a line, in the order Enter goes through them; the name and the element,
+        // the long ones, in the wider column.
         auto* grade = new QGridLayout(Frame3);
-        grade->addWidget(rotulo(u"Pr&ocesso"_s, TxtProcesso, Frame3), 0, 0);
-        grade->addWidget(TxtProcesso, 0, 1);
-        grade->addWidget(rotulo(u"&Núm. Nota de Empenho"_s, TxtNumeroNotaEmpenho, Frame3), 0, 2);
-        grade->addWidget(TxtNumeroNotaEmpenho, 0, 3);
-        grade->addWidget(rotulo(u"Ele&mento Econ."_s, CboElemEcon, Frame3), 0, 4);
-        grade->addWidget(CboElemEcon, 0, 5, 1, 3);
-        grade->addWidget(rotulo(u"&CPF (Credor)"_s, CboCPF, Frame3), 1, 0);
-        grade->addWidget(CboCPF, 1, 1);
-        grade->addWidget(rotulo(u"Nome (Credor)"_s, TxtNomeResponsavel, Frame3), 1, 2);
-        grade->addWidget(TxtNomeResponsavel, 1, 3, 1, 5);
-        grade->addWidget(rotulo(u"&Valor"_s, TxtValor, Frame3), 2, 0);
-        grade->addWidget(TxtValor, 2, 1);
-        grade->addWidget(rotulo(u"Período inicial"_s, TxtDataInicial, Frame3), 2, 2);
-        auto* inicial = new QHBoxLayout;
-        inicial->addWidget(TxtDataInicial);
-        inicial->addWidget(new QLabel(u"(dia/mês)"_s, Frame3));
-        inicial->addStretch();
-        grade->addLayout(inicial, 2, 3);
-        grade->addWidget(rotulo(u"Período final"_s, TxtDataFinal, Frame3), 2, 4);
-        auto* final_ = new QHBoxLayout;
-        final_->addWidget(TxtDataFinal);
-        final_->addWidget(new QLabel(u"(dia/mês)"_s, Frame3));
-        final_->addStretch();
-        grade->addLayout(final_, 2, 5);
-        grade->setColumnStretch(1, 2);
-        grade->setColumnStretch(3, 2);
-        grade->setColumnStretch(5, 2);
+        margens(grade);
+        const auto linha = [this, grade](int l, int coluna, const QString& legenda,
+                                         QWidget* campo) {
+            grade->addWidget(rotulo(legenda, campo, Frame3), l, coluna);
+            grade->addWidget(campo, l, coluna + 1);
+        };
+        linha(0, 0, u"Pr&ocesso"_s, TxtProcesso);
+        linha(0, 2, u"&Núm. Nota de Empenho"_s, TxtNumeroNotaEmpenho);
+        TxtNumeroNotaEmpenho->setAccessibleDescription(u"Número da Nota de Empenho"_s);
+        linha(1, 0, u"Ele&mento Econ."_s, CboElemEcon);
+        CboElemEcon->setAccessibleDescription(u"Elemento Econômico"_s);
+        linha(1, 2, u"&CPF (Credor)"_s, CboCPF);
+        linha(2, 0, u"Nome (Credor)"_s, TxtNomeResponsavel);
+        linha(2, 2, u"&Valor"_s, TxtValor);
+        const auto periodo = [this, grade](const QString& legenda, QLineEdit* data, int coluna) {
+            grade->addWidget(rotulo(legenda, data, Frame3), 3, coluna);
+            data->setAccessibleDescription(u"dia/mês"_s);
+            auto* caixa = new QHBoxLayout;
+            caixa->addWidget(data);
+            caixa->addWidget(new QLabel(u"(dia/mês)"_s, Frame3));
+            caixa->addStretch();
+            grade->addLayout(caixa, 3, coluna + 1);
+        };
+        periodo(u"Período inicial"_s, TxtDataInicial, 0);
+        periodo(u"Período final"_s, TxtDataFinal, 2);
+        grade->setColumnStretch(1, 3);
+        grade->setColumnStretch(3, 1);
     }
     Frame3->setEnabled(false);
     principal->addWidget(Frame3);
 
-    Frame2 = new QGroupBox(u"Adiantamentos do exercício"_s, central);
-    Frame2->setObjectName(u"Frame2"_s);
+    Frame2 = moldura(u"Frame2"_s, u"Adiantamentos do exercício"_s);
     LvwAdiantamentos = new QTreeView(Frame2);
     LvwAdiantamentos->setObjectName(u"LvwAdiantamentos"_s);
+    LvwAdiantamentos->setAccessibleName(u"Adiantamentos do exercício"_s);
+    LvwAdiantamentos->setAccessibleDescription(
+        u"Os adiantamentos do exercício, um por linha: Processo, Nota de Empenho, Elemento "
+        u"Econômico, CPF Credor, Nome Credor, Valor, Período Inicial e Período Final. A linha "
+        u"selecionada aparece nos campos do adiantamento; um clique no título de uma coluna "
+        u"ordena a lista por ela."_s);
     LvwAdiantamentos->setModel(&modelo_);
     LvwAdiantamentos->setRootIsDecorated(false);
     LvwAdiantamentos->setUniformRowHeights(true);
@@ -235,31 +312,10 @@ void FrmAdiantamentos::montaJanela()
     LvwAdiantamentos->setEditTriggers(QAbstractItemView::NoEditTriggers);
     LvwAdiantamentos->header()->setSectionsClickable(true);
     LvwAdiantamentos->header()->setSectionsMovable(false);
-    // The widths were measured for a small 8-point font: scale them to this font's characters,
-    // and never below the column's title.
-    const double escala = fontMetrics().averageCharWidth() / 6.0;
-    for (int c = 0; c < Coluna::Total; ++c) {
-        const int largura = ModeloAdiantamentos::Colunas[c].larguraTwips;
-        if (largura == 0) {
-            LvwAdiantamentos->setColumnHidden(c, true);
-            continue;
-        }
-        // What a column must show whole: its title, and the widest usual content.
-        QString amostra = modelo_.headerData(c, Qt::Horizontal).toString();
-        if (c == Coluna::ElementoEconomico)
-            amostra = u"339030  MATERIAL DE CONSUMO"_s;
-        else if (c == Coluna::CpfCredor)
-            amostra = u"00000000000"_s;
-        const int minimo =
-            fontMetrics().horizontalAdvance(amostra) + 3 * fontMetrics().averageCharWidth();
-        LvwAdiantamentos->setColumnWidth(
-            c,
-            qMax(minimo, static_cast<int>(ModeloAdiantamentos::pixelsDeTwips(largura) * escala)));
-    }
-    LvwAdiantamentos->header()->setStretchLastSection(false);
-    LvwAdiantamentos->header()->setSectionResizeMode(Coluna::NomeCredor, QHeaderView::Stretch);
+    dimensionaColunas();
     {
         auto* caixa = new QVBoxLayout(Frame2);
+        margens(caixa);
         caixa->addWidget(LvwAdiantamentos);
     }
     Pnlaguarde = new QFrame(Frame2);
@@ -281,7 +337,6 @@ void FrmAdiantamentos::montaJanela()
     Pnlaguarde->hide();
     principal->addWidget(Frame2, 1);
 
-    auto* botoes = new QHBoxLayout;
     cmdAjuda = botao(u"cmdAjuda"_s, u"F1 - &Ajuda"_s, central);
     CmdIncluir = botao(u"CmdIncluir"_s, u"F2 - &Incluir"_s, central);
     CmdOK = botao(u"CmdOK"_s, u"F2 - &Confirmar"_s, central);
@@ -304,10 +359,11 @@ void FrmAdiantamentos::montaJanela()
     const int larguraPar2 = qMax(CmdAlterar->sizeHint().width(), CmdVoltar->sizeHint().width());
     for (QPushButton* b : {CmdAlterar, CmdVoltar})
         b->setMinimumWidth(larguraPar2);
+    // The row wraps where the window is narrow, on a small screen or at a large scale.
+    auto* botoes = new FluxoBotoes;
     for (QPushButton* b : {cmdAjuda, CmdIncluir, CmdOK, CmdAlterar, CmdVoltar, CmdExcluir,
                            CmdImprimir, CmdGravarArquivo, CmdRestaurar, CmdImportar, CmdSair})
         botoes->addWidget(b);
-    botoes->addStretch();
     principal->addLayout(botoes);
 
     for (QPushButton* b : {CmdIncluir, CmdAlterar, CmdExcluir, CmdImprimir, CmdGravarArquivo})
@@ -346,8 +402,69 @@ void FrmAdiantamentos::montaJanela()
     for (qsizetype i = 1; i < ordem.size(); ++i)
         setTabOrder(ordem[i - 1], ordem[i]);
 
-    resize(1280, 720);
     TxtExercicio->setFocus();
+}
+
+void FrmAdiantamentos::dimensionaColunas()
+{
+    QHeaderView* titulos = LvwAdiantamentos->header();
+    const QFontMetrics medida = LvwAdiantamentos->fontMetrics();
+    // The text margins the list draws an item with, and some air.
+    const int margem = 2 * (LvwAdiantamentos->style()->pixelMetric(QStyle::PM_FocusFrameHMargin,
+                                                                   nullptr, LvwAdiantamentos) +
+                            1) +
+                       medida.averageCharWidth();
+    // The widest text each column can hold; for the element a usual one, whose code is what
+    // counts (the entry field shows the whole name).
+    QString amostras[Coluna::Total];
+    amostras[Coluna::NotaEmpenho] = ComDigitoLargo(medida, u"000000000"_s);
+    amostras[Coluna::ElementoEconomico] = u"339030  MATERIAL DE CONSUMO"_s;
+    amostras[Coluna::CpfCredor] = ComDigitoLargo(medida, u"00000000000"_s);
+    amostras[Coluna::Valor] = ComDigitoLargo(medida, u"00.000.000,00"_s);
+    amostras[Coluna::PeriodoInicial] = ComDigitoLargo(medida, u"00/00"_s);
+    amostras[Coluna::PeriodoFinal] = amostras[Coluna::PeriodoInicial];
+    // The standard widths were measured for a small 8-point font: scaled to this font.
+    const double escala = medida.averageCharWidth() / 6.0;
+    for (int c = 0; c < Coluna::Total; ++c) {
+        const int twips = ModeloAdiantamentos::Colunas[c].larguraTwips;
+        if (twips == 0) {
+            LvwAdiantamentos->setColumnHidden(c, true);
+            continue;
+        }
+        int largura = qMax(static_cast<int>(ModeloAdiantamentos::pixelsDeTwips(twips) * escala),
+                           titulos->sectionSizeHint(c));
+        if (!amostras[c].isEmpty())
+            largura = qMax(largura, medida.horizontalAdvance(amostras[c]) + margem);
+        LvwAdiantamentos->setColumnWidth(c, largura);
+    }
+    // The name takes what the others leave, and never less than its title.
+    titulos->setMinimumSectionSize(titulos->sectionSizeHint(Coluna::NomeCredor));
+    titulos->setStretchLastSection(false);
+    titulos->setSectionResizeMode(Coluna::NomeCredor, QHeaderView::Stretch);
+}
+
+void FrmAdiantamentos::ajustaATela()
+{
+    const QSize habitual(1280, 720);
+    const QScreen* tela = screen();
+    if (tela == nullptr) {
+        resize(habitual);
+        return;
+    }
+    const QRect livre = tela->availableGeometry();
+    // Room for the title bar and borders the window manager adds, not known before showing.
+    const QSize moldura(16, 40);
+    QRect lugar(QPoint(), habitual + moldura);
+    if (livre.width() >= lugar.width() && livre.height() >= lugar.height()) {
+        resize(habitual);
+        lugar.moveCenter(livre.center());
+        move(lugar.topLeft());
+        return;
+    }
+    // Also the size it keeps where nothing maximizes it, and when restored.
+    resize(habitual.boundedTo(livre.size() - moldura).expandedTo(minimumSizeHint()));
+    move(livre.topLeft());
+    setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void FrmAdiantamentos::ligaCampos()
@@ -375,6 +492,7 @@ void FrmAdiantamentos::ligaCampos()
 
     PintaCampo(*CboElemEcon, CorNormal);
     PintaCampo(*CboCPF, CorNormal);
+    PintaRotulosInativos(*Frame3);
     CboElemEcon->installEventFilter(this);
     CboCPF->installEventFilter(this);
     FiltraEdicoes(*CboCPF->lineEdit(), ConjuntoCaracteres::Livre);
@@ -510,13 +628,22 @@ void FrmAdiantamentos::resizeEvent(QResizeEvent* evento)
 
 // ---- activation, keys, help
 
-void FrmAdiantamentos::showEvent(QShowEvent* evento)
+void FrmAdiantamentos::changeEvent(QEvent* evento)
 {
-    QMainWindow::showEvent(evento);
-    if (!mostrada_) {
-        mostrada_ = true;
-        QTimer::singleShot(0, this, &FrmAdiantamentos::Form_Activate);
-    }
+    QMainWindow::changeEvent(evento);
+    if (evento->type() != QEvent::ActivationChange || !isActiveWindow())
+        return;
+    // A box of the window's own (the hint among them) gives the keyboard back on closing: that
+    // is no new activation, or the hint would follow itself for ever.
+    if (std::exchange(voltaDeCaixa_, false) || ativacaoPendente_)
+        return;
+    // After the activation is complete: the hint is a modal box of its own.
+    ativacaoPendente_ = true;
+    QTimer::singleShot(0, this, [this] {
+        ativacaoPendente_ = false;
+        if (isActiveWindow() && QApplication::activeModalWidget() == nullptr)
+            Form_Activate();
+    });
 }
 
 void FrmAdiantamentos::Form_Activate()
@@ -656,31 +783,21 @@ void FrmAdiantamentos::CboCPF_KeyPress(QKeyEvent& tecla, bool& engolir)
     if (texto.isEmpty() || !texto[0].isPrint() ||
         (tecla.modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
         return;
-    const QChar c = texto[0];
-    if (!Module1::CaracteresValidos.contains(c)) {
-        engolir = true;
-        return;
-    }
-    if (c.unicode() > 127)
-        return; // accented letters go in as typed, without completion
-
     QLineEdit& edicao = *CboCPF->lineEdit();
-    const int caret = edicao.hasSelectedText() ? edicao.selectionStart() : edicao.cursorPosition();
-    const QString prefixo = edicao.text().left(caret) + c.toUpper();
+    const int inicio = edicao.hasSelectedText() ? edicao.selectionStart() : edicao.cursorPosition();
     QStringList itens;
     for (int i = 0; i < CboCPF->count(); ++i)
         itens << CboCPF->itemText(i);
-    const int achado = ProcuraPrefixo(itens, prefixo);
-    if (achado >= 0) {
-        CboCPF->setCurrentIndex(achado);
-        CboCPF->setEditText(itens[achado]);
-        edicao.setSelection(static_cast<int>(itens[achado].size()),
-                            -static_cast<int>(itens[achado].size() - prefixo.size()));
-    } else {
-        CboCPF->setEditText(prefixo);
-        edicao.setCursorPosition(static_cast<int>(prefixo.size()));
-    }
+    const TeclaCPF efeito = CompletaCPF(itens, edicao.text(), inicio, texto[0]);
+    if (efeito.efeito == TeclaCPF::Efeito::Deixa)
+        return;
     engolir = true;
+    if (efeito.efeito == TeclaCPF::Efeito::Engole)
+        return;
+    if (efeito.item >= 0)
+        CboCPF->setCurrentIndex(efeito.item);
+    CboCPF->setEditText(efeito.texto);
+    edicao.setSelection(efeito.ancora, efeito.cursor - efeito.ancora);
 }
 
 void FrmAdiantamentos::CboCPF_LostFocus()
@@ -754,8 +871,13 @@ void FrmAdiantamentos::LvwAdiantamentos_ColumnClick(int titulo)
     if (modelo_.ordenado() && chave == modelo_.chaveOrdenacao())
         ordem = modelo_.ordem() == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
     modelo_.ordena(chave, ordem);
-    LvwAdiantamentos->header()->setSortIndicatorShown(true);
-    LvwAdiantamentos->header()->setSortIndicator(titulo - 1, ordem);
+    QHeaderView* titulos = LvwAdiantamentos->header();
+    titulos->setSortIndicatorShown(true);
+    titulos->setSortIndicator(titulo - 1, ordem);
+    // The sorted column's title keeps its words whole beside the arrow.
+    if (titulos->sectionResizeMode(titulo - 1) != QHeaderView::Stretch &&
+        titulos->sectionSize(titulo - 1) < titulos->sectionSizeHint(titulo - 1))
+        titulos->resizeSection(titulo - 1, titulos->sectionSizeHint(titulo - 1));
 }
 
 // ---- exercise start
@@ -1028,13 +1150,8 @@ void FrmAdiantamentos::CmdExcluir_Click()
     if (modelo_.linhas() == 0) {
         // No file is the register of no rows: nothing is left to write on leaving.
         Module1::PendenteGravar.clear();
-        if (QFile::exists(Module1::ArquivoExercicio)) {
-            QFile arquivo(Module1::ArquivoExercicio);
-            errno = 0;
-            // A data file left behind would bring the deleted advances back at the next start.
-            if (!arquivo.remove())
-                servicos_.mensagens.mostra(Falha::deArquivo(arquivo, errno).texto());
-        }
+        // A data file left behind would bring the deleted advances back at the next start.
+        ExcluiArquivoExercicio(servicos_.mensagens);
         TxtProcesso->clear();
         TxtNumeroNotaEmpenho->clear();
         TxtNomeResponsavel->clear();
@@ -1156,6 +1273,7 @@ void FrmAdiantamentos::CmdRestaurar_Click()
     frmRestaurarCopiaSeguranca dialogo(*this, *this, servicos_);
     if (dialogo.exec() == frmGrava::Encerrado)
         return;
+    DevolveTeclado(*this);
     LvwAdiantamentos_Click();
 }
 
@@ -1165,6 +1283,7 @@ void FrmAdiantamentos::CmdImportar_Click()
 {
     FrmImportacao dialogo(*this, servicos_, this);
     dialogo.exec();
+    DevolveTeclado(*this);
     LvwAdiantamentos_Click();
 }
 

@@ -77,13 +77,20 @@ public:
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
-    void showEvent(QShowEvent* evento) override;
+    // Becoming the program's active window runs Form_Activate, unless a message box was all that
+    // went over the window.
+    void changeEvent(QEvent* evento) override;
     // The frame, Alt+F4 or the desktop asking the window to close: the exit command decides.
     void closeEvent(QCloseEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
 
 private:
     void montaJanela();
+    // The value, NE, CPF and period columns as wide as the widest text they hold, every title
+    // whole; the creditor's name takes the rest.
+    void dimensionaColunas();
+    // Opens at its usual size where the screen has room for it, filling the screen elsewhere.
+    void ajustaATela();
     void ligaCampos();
     bool teclaDeFuncao(int tecla);
     void mostraGrupoOcioso(bool ocioso);
@@ -101,9 +108,10 @@ private:
 
     Servicos& servicos_;
     ModeloAdiantamentos modelo_;
-    bool mostrada_ = false;
-    bool bloqueado_ = false;       // a verification runs and lets events through
-    QElapsedTimer barraDesenhada_; // since ProgressBar1 last moved on screen
+    bool voltaDeCaixa_ = false;     // the last other window to have the keyboard was a message box
+    bool ativacaoPendente_ = false; // Form_Activate is queued
+    bool bloqueado_ = false;        // a verification runs and lets events through
+    QElapsedTimer barraDesenhada_;  // since ProgressBar1 last moved on screen
     QPointer<frmSair> frmSair_;
 
     QGroupBox* Frame1 = nullptr;

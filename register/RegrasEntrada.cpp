@@ -2,6 +2,7 @@
 
 #include "Formatos.h"
 #include "ModeloAdiantamentos.h"
+#include "Module1.h"
 #include "Validacao.h"
 
 #include <QSet>
@@ -159,6 +160,21 @@ int ProcuraPrefixo(const QStringList& itens, const QString& prefixo)
             return i;
     }
     return -1;
+}
+
+TeclaCPF CompletaCPF(const QStringList& cpfs, const QString& texto, int inicio, QChar tecla)
+{
+    if (!Module1::CaracteresValidos.contains(tecla))
+        return TeclaCPF{.efeito = TeclaCPF::Efeito::Engole};
+    if (tecla.unicode() > 127)
+        return TeclaCPF{.efeito = TeclaCPF::Efeito::Deixa};
+    const QString prefixo = texto.left(inicio) + tecla.toUpper();
+    const int tamanho = static_cast<int>(prefixo.size());
+    const int achado = ProcuraPrefixo(cpfs, prefixo);
+    if (achado < 0)
+        return TeclaCPF{TeclaCPF::Efeito::Completa, -1, prefixo, tamanho, tamanho};
+    return TeclaCPF{TeclaCPF::Efeito::Completa, achado, cpfs[achado], tamanho,
+                    static_cast<int>(cpfs[achado].size())};
 }
 
 int LinhaDoCredor(const ModeloAdiantamentos& lista, const QString& cpf)

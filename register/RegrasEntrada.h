@@ -78,6 +78,24 @@ QStringList CPFsDaLista(const ModeloAdiantamentos& lista);
 // The first item that begins with `prefixo`, ignoring case; -1 when none.
 int ProcuraPrefixo(const QStringList& itens, const QString& prefixo);
 
+// What a printable character typed in the CPF combo does. A character the free-text fields
+// refuse is swallowed; an accented letter goes in as typed; any other replaces what follows the
+// start of the typing (the caret, or the start of the selection) and, upper-cased, makes the
+// prefix that is completed from the CPFs of the list: the combo then shows the first CPF that
+// begins with it, the completed part selected with the caret after the prefix, or the prefix
+// alone with the caret at its end.
+struct TeclaCPF {
+    enum class Efeito { Engole, Deixa, Completa };
+    Efeito efeito = Efeito::Completa;
+    int item = -1; // the CPF shown, -1 when none begins with the prefix
+    QString texto{};
+    int cursor = 0; // after the prefix
+    int ancora = 0; // the other end of the selection; equal to the cursor when nothing is selected
+
+    friend bool operator==(const TeclaCPF&, const TeclaCPF&) = default;
+};
+TeclaCPF CompletaCPF(const QStringList& cpfs, const QString& texto, int inicio, QChar tecla);
+
 // The first row whose CPF has the same key as `cpf`; -1 when none.
 int LinhaDoCredor(const ModeloAdiantamentos& lista, const QString& cpf);
 

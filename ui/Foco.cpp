@@ -1,5 +1,6 @@
 #include "Foco.h"
 
+#include <QApplication>
 #include <QWidget>
 
 void MoveFoco(QWidget& de, bool proximo)
@@ -17,4 +18,15 @@ void MoveFoco(QWidget& de, bool proximo)
             return;
         }
     }
+}
+
+void DevolveTeclado(QWidget& janela)
+{
+    QWidget* alvo = QApplication::activeModalWidget();
+    if (alvo == nullptr || !alvo->isVisible())
+        alvo = janela.window();
+    if (!alvo->isVisible())
+        return;
+    alvo->raise();
+    alvo->activateWindow();
 }

@@ -1,8 +1,10 @@
 #include "ImpressaoQt.h"
 
 #include "DesenhoRelatorio.h"
+#include "Foco.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -30,7 +32,7 @@ std::optional<Falha> ImpressaoQt::visualiza(const QList<PaginaImpressa>& paginas
         impressora.setPrinterName(padrao.printerName());
     PreparaImpressora(impressora);
 
-    QWidget* const principal = QApplication::activeWindow();
+    const QPointer<QWidget> principal = QApplication::activeWindow();
     QPrintPreviewDialog janela(&impressora, principal);
     janela.setWindowTitle(u"Pravex"_s);
     // Big enough to read a page of 120 columns without zooming first, over the middle of the
@@ -55,5 +57,7 @@ std::optional<Falha> ImpressaoQt::visualiza(const QList<PaginaImpressa>& paginas
                          atividade_.ocupado(false);
                      });
     janela.exec();
+    if (!principal.isNull())
+        DevolveTeclado(*principal);
     return falha;
 }

@@ -1,8 +1,11 @@
 #include "MensagensQt.h"
 
+#include "Foco.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QMessageBox>
+#include <QPointer>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -73,10 +76,13 @@ Resposta MensagensQt::mostra(const QString& texto, Icone icone, Botoes botoes,
                              const QString& titulo)
 {
     const BotoesQt descritos = DescreveBotoes(botoes);
-    // Parented to the active window so it stays over it. Qt's own static boxes live on the
-    // stack the same way.
+    // Parented to the active window so it stays over it, or to the dialog open when none has the
+    // keyboard. Qt's own static boxes live on the stack the same way.
+    QPointer<QWidget> dono = QApplication::activeWindow();
+    if (dono.isNull())
+        dono = QApplication::activeModalWidget();
     QMessageBox caixa(IconeQt(icone), titulo.isEmpty() ? u"Pravex"_s : titulo, TextoDaCaixa(texto),
-                      descritos.todos, QApplication::activeWindow());
+                      descritos.todos, dono);
     // Texts carry names and paths typed or read from files: never let them be read as markup.
     caixa.setTextFormat(Qt::PlainText);
     caixa.setDefaultButton(descritos.padrao);
@@ -89,6 +95,8 @@ Resposta MensagensQt::mostra(const QString& texto, Icone icone, Botoes botoes,
     caixa.exec();
     if (ocupado)
         QApplication::restoreOverrideCursor();
+    if (!dono.isNull())
+        DevolveTeclado(*dono);
     const QMessageBox::StandardButton clicado = caixa.standardButton(caixa.clickedButton());
     return RespostaDe(clicado == QMessageBox::NoButton ? descritos.recusa : clicado);
 }

@@ -4,5 +4,8 @@
 
 void SelecionaTexto(QLineEdit& campo)
 {
-    campo.setSelection(0, static_cast<int>(campo.text().size()));
+    // Selected from the end back to 0: the caret stays at the start, where Left arrow leaves the
+    // field.
+    const int tamanho = static_cast<int>(campo.text().size());
+    campo.setSelection(tamanho, -tamanho);
 }

@@ -161,6 +161,7 @@ TEST_F(ArquivoDeAjuda, PalavrasAcentuadasNasPaginas)
         {u"campos.html", u"Elemento Econômico"},
         {u"impressao.html", u"<h1>Imprimir a relação</h1>"},
         {u"copia.html", u"<title>Cópia de segurança</title>"},
+        {u"versoes.html", u"<title>Versões anteriores do registro</title>"},
     };
     for (const auto& caso : casos) {
         const QString pagina = QString::fromUtf16(caso.pagina);
@@ -191,7 +192,8 @@ TEST_F(ArquivoDeAjuda, SumarioMostraOsTitulosDasPaginas)
                                 u"Imprimir a relação"_s,
                                 u"Importar um arquivo"_s,
                                 u"Arquivo para entrega ao ORVAL"_s,
-                                u"Cópia de segurança"_s};
+                                u"Cópia de segurança"_s,
+                                u"Versões anteriores do registro"_s};
     EXPECT_EQ(nomes, esperados);
 }
 

@@ -8,9 +8,7 @@
 #include <QDir>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QTimer>
 
-#include <functional>
 #include <memory>
 
 // The data file of the exercise the window tests open: a header and two advances.
@@ -20,46 +18,29 @@ inline const QByteArray Linha1 = "P1,10,339030,12345678909,CICRANO DA SILVA,9.00
 inline const QByteArray Linha2 = "P2,20,339039,52998224725,OUTRO CREDOR,10.00,01/02,28/02\r\n";
 inline const QByteArray Dados2005 = Cabecalho2005 + Linha1 + Linha2;
 
+// The failure message of a copy of the submission file (mode "T").
+inline const QString FalhaNaGravacao =
+    QStringLiteral("Alguns possíveis problemas na gravação: \r\rSe você está tentando gravar em "
+                   "disquete ou CD: a) Verifique se há espaço necessário. b) Um possível problema "
+                   "com a unidade de disquete ou CD. c) O tamanho do arquivo não é compatível com "
+                   "Disquete ou CD.\rSe você está tentando gravar em outro caminho da sua Rede ou "
+                   "do seu computador, verifique suas permissões.\rSe você está tentando gravar "
+                   "em CD, verifique que deve ser do tipo gravável.");
+
+// A box with no icon and no title, as most of the write dialog's are.
+inline CaixaMostrada simples(const QString& texto)
+{
+    return {texto, Icone::Nenhum, Botoes::Ok, QStringLiteral("Pravex")};
+}
+
+// The last box of a copy that failed.
+inline const CaixaMostrada Finalizado = simples(QStringLiteral("O sistema será finalizado."));
+
 // The files and folders directly in a folder, hidden ones included, in name order.
 inline QStringList Conteudo(const QString& pasta)
 {
     return QDir(pasta).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
                                  QDir::Name);
-}
-
-// Gives a shown window the keyboard, as the operator's click on it does; its access keys work from
-// then on. A window must be exposed before it can be activated.
-inline bool Ativa(QWidget& janela)
-{
-    if (!QTest::qWaitForWindowExposed(&janela))
-        return false;
-    janela.activateWindow();
-    return QTest::qWaitFor([&janela] { return QApplication::activeWindow() == &janela; }, 2000);
-}
-
-// Runs `acao` on the modal dialog of type T as soon as it is up, from inside its own event loop;
-// `acao` is expected to close it. Gives up after 5 s, closing the modal window that is up instead.
-template <typename T> void QuandoAbrir(std::function<void(T&)> acao)
-{
-    auto* espera = new QTimer(qApp);
-    auto restantes = std::make_shared<int>(1000);
-    QObject::connect(espera, &QTimer::timeout, espera, [espera, restantes, acao = std::move(acao)] {
-        auto* dialogo = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (dialogo == nullptr && --*restantes > 0)
-            return;
-        espera->stop();
-        espera->deleteLater();
-        if (dialogo != nullptr) {
-            acao(*dialogo);
-            return;
-        }
-        ADD_FAILURE() << "no dialog opened";
-        // Whatever box is up instead would wait for the case's timeout: close it, so the
-        // failure shows at once.
-        if (QWidget* outro = QApplication::activeModalWidget())
-            outro->close();
-    });
-    espera->start(5);
 }
 
 // The main window with the exercise 2005 open from its data file, the usual drives (a:, c: at

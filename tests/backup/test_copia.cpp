@@ -10,6 +10,8 @@
 
 #include <functional>
 
+#include <sys/stat.h>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace
@@ -104,6 +106,19 @@ INSTANTIATE_TEST_SUITE_P(
                       QDir(p.caminho()).mkdir(u"PravexBkp2004.txt"_s);
                       return std::pair{p.escreve(u"Pravex2005.txt"_s, "abc\r\n"),
                                        p.arquivo(u"PravexBkp2004.txt"_s)};
+                  }},
+        // A pipe at either name is neither read, which would wait forever, nor replaced.
+        CasoFalha{"DestinoEhFifo", Falha::ErroAcessoCaminho,
+                  [](const PastaTemporaria& p) {
+                      const QString destino = p.arquivo(u"PravexBkp2004.txt"_s);
+                      ::mkfifo(QFile::encodeName(destino).constData(), 0600);
+                      return std::pair{p.escreve(u"Pravex2005.txt"_s, "abc\r\n"), destino};
+                  }},
+        CasoFalha{"OrigemEhFifo", Falha::ErroAcessoCaminho,
+                  [](const PastaTemporaria& p) {
+                      const QString origem = p.arquivo(u"Pravex2005.txt"_s);
+                      ::mkfifo(QFile::encodeName(origem).constData(), 0600);
+                      return std::pair{origem, p.arquivo(u"PravexBkp2005.txt"_s)};
                   }},
         CasoFalha{
             "OrigemEhPasta", Falha::ErroAcessoCaminho,

@@ -26,21 +26,6 @@ const QByteArray Envio2005 =
 
 const QByteArray EnvioAnterior = "P0,1,339030,1,A,1.00,01/03,01/03,0470\r\n";
 
-const QString FalhaNaGravacao =
-    u"Alguns possíveis problemas na gravação: \r\rSe você está tentando gravar em disquete ou "
-    u"CD: a) Verifique se há espaço necessário. b) Um possível problema com a unidade de "
-    u"disquete ou CD. c) O tamanho do arquivo não é compatível com Disquete ou CD.\rSe você "
-    u"está tentando gravar em outro caminho da sua Rede ou do seu computador, verifique suas "
-    u"permissões.\rSe você está tentando gravar em CD, verifique que deve ser do tipo "
-    u"gravável."_s;
-
-CaixaMostrada simples(const QString& texto)
-{
-    return {texto, Icone::Nenhum, Botoes::Ok, u"Pravex"_s};
-}
-
-const CaixaMostrada Finalizado = simples(u"O sistema será finalizado."_s);
-
 using JanelaEnvio = JanelaGravacao;
 
 // Picks the drive of this letter in the open dialog, by keyboard, as a new search of the list.

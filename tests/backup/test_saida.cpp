@@ -75,7 +75,9 @@ TEST_F(Saida, EscAntesDeQualquerExercicioEncerraSemDialogo)
     janela = std::make_unique<FrmAdiantamentos>(servicos.servicos());
     janela->show();
     const qsizetype antes = caixas();
-    QCoreApplication::processEvents();
+    // The start hint comes with the window's activation, before any key.
+    janela->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return caixas() - antes == 1; }));
     esc();
     EXPECT_EQ(servicos.encerramento.chamadas(), 1);
     EXPECT_EQ(sair(), nullptr);
@@ -330,12 +332,7 @@ TEST_F(Restauracao, CopiaRestauradaEhGravadaAoSair)
             EXPECT_EQ(Module1::ModoGrava, u"R"_s);
             abrePasta(g, u"copias"_s);
             // The operator clicks the backup in the file list; Restaurar then becomes available.
-            auto* arquivos = em<QListWidget>(g, "File1");
-            const QList<QListWidgetItem*> achados =
-                arquivos->findItems(u"PravexBkp2005.txt"_s, Qt::MatchFixedString);
-            ASSERT_EQ(achados.size(), 1);
-            QTest::mouseClick(arquivos->viewport(), Qt::LeftButton, {},
-                              arquivos->visualItemRect(achados.first()).center());
+            clicaArquivo(g, u"PravexBkp2005.txt"_s);
             ASSERT_TRUE(em<QPushButton>(g, "CmdImportar")->isEnabled());
             clica(g, "CmdImportar");
         });

@@ -6,9 +6,13 @@
 #include "Registro.h"
 #include "ServicosDeTeste.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -240,4 +244,27 @@ TEST_F(RegistroEmDisco, FalhaDeGravacaoMostraNumeroEDescricao)
     form.modelo.substitui(0, Adiantamento{});
     EXPECT_FALSE(GravaArquivo(form, servicos.mensagens));
     EXPECT_EQ(servicos.mensagens.textos().last(), u"76 - Caminho não encontrado"_s);
+}
+
+// A pipe or a folder with the data file's name is neither written through nor replaced.
+TEST_F(RegistroEmDisco, NaoEhArquivoComumNaoEhSubstituido)
+{
+    form.cab = Cabecalho{u"2005"_s, u"ORGAO"_s, u"E"_s, u"R"_s};
+    form.modelo.acrescenta(Adiantamento{});
+    for (const bool fifo : {true, false}) {
+        if (fifo)
+            ASSERT_EQ(::mkfifo(QFile::encodeName(arquivo2005()).constData(), 0600), 0);
+        else
+            ASSERT_TRUE(QDir(pasta.caminho()).mkdir(u"Pravex2005.txt"_s));
+        EXPECT_FALSE(GravaArquivo(form, servicos.mensagens));
+        EXPECT_EQ(servicos.mensagens.textos().last(), u"75 - Erro de acesso ao caminho/arquivo"_s);
+        const QFileInfo lugar(arquivo2005());
+        EXPECT_EQ(lugar.isDir(), !fifo);
+        EXPECT_EQ(lugar.isFile(), false);
+        EXPECT_EQ(
+            QDir(pasta.caminho()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+            QStringList{u"Pravex2005.txt"_s});
+        QFile::remove(arquivo2005());
+        QDir(pasta.caminho()).rmdir(u"Pravex2005.txt"_s);
+    }
 }

@@ -61,15 +61,6 @@ CaixaMostrada Caixa(const QString& texto, Icone icone = Icone::Nenhum, Botoes bo
     return {texto, icone, botoes, titulo};
 }
 
-// Gives a shown dialog the keyboard, as the operator's click on it does.
-bool Ativa(QWidget& janela)
-{
-    if (!QTest::qWaitForWindowExposed(&janela))
-        return false;
-    janela.activateWindow();
-    return QTest::qWaitFor([&janela] { return QApplication::activeWindow() == &janela; }, 2000);
-}
-
 } // namespace
 
 // The main window with the exercise 2005 open from a data file of 50 advances, the usual drives
@@ -98,14 +89,6 @@ protected:
         return d;
     }
 
-    static void clicaArquivo(const QWidget& d, const QString& nome)
-    {
-        auto* lista = em<QListWidget>(d, "File1");
-        const QList<QListWidgetItem*> itens = lista->findItems(nome, Qt::MatchExactly);
-        ASSERT_EQ(itens.size(), 1) << nome.toStdString();
-        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {},
-                          lista->visualItemRect(itens.first()).center());
-    }
     static QStringList arquivosListados(const QWidget& d)
     {
         auto* lista = em<QListWidget>(d, "File1");
@@ -532,7 +515,9 @@ TEST_F(DialogoImportacao, F8AbreODialogoModalNoCentroDaJanela)
     ASSERT_EQ(txt("TxtProcesso")->text(), u"OLD4/2005"_s);
 
     // The test screen is narrower than the main window: centring then keeps the dialog on it.
-    janela->setGeometry(0, 30, janela->width(), 540);
+    // The window opened maximized on so small a screen; it is made wider than the screen here.
+    janela->setWindowState(Qt::WindowNoState);
+    janela->setGeometry(0, 30, 1280, 540);
 
     // Voltar by its access key: nothing imported.
     NoDialogo([this](FrmImportacao& d) {

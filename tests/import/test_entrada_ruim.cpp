@@ -16,11 +16,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <vector>
+
+#include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -162,6 +165,17 @@ std::vector<Caso> Casos()
          [](const PastaTemporaria& p) {
              QDir(p.caminho()).mkdir(u"pasta.txt"_s);
              return p.arquivo(u"pasta.txt"_s);
+         },
+         {u"Erro de acesso ao caminho/arquivo"_s, Icone::Nenhum},
+         {inesperadoI(75, 0)},
+         -1},
+        // A pipe would wait for a writer forever: refused as a folder is, at once.
+        {"FifoNoLugarDoArquivo",
+         [](const PastaTemporaria& p) {
+             const QString caminho = p.arquivo(u"fifo.txt"_s);
+             if (!QFileInfo::exists(caminho))
+                 ::mkfifo(QFile::encodeName(caminho).constData(), 0600);
+             return caminho;
          },
          {u"Erro de acesso ao caminho/arquivo"_s, Icone::Nenhum},
          {inesperadoI(75, 0)},

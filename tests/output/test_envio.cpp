@@ -13,6 +13,8 @@
 
 #include <functional>
 
+#include <sys/stat.h>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace
@@ -252,6 +254,20 @@ INSTANTIATE_TEST_SUITE_P(
                   [](const PastaTemporaria& p) {
                       const QString dados = p.escreve(u"Pravex2005.txt"_s, "abc\r\n");
                       return std::pair{dados, p.arquivo(u"pravexenvio2005.txt/outro.txt"_s)};
+                  }},
+        // A pipe at either name is neither read, which would wait forever, nor replaced.
+        CasoFalha{"DestinoEhFifo", Falha::ErroAcessoCaminho,
+                  [](const PastaTemporaria& p) {
+                      const QString dados = p.escreve(u"Pravex2005.txt"_s, "abc\r\n");
+                      const QString envio = p.arquivo(u"pravexenvio2006.txt"_s);
+                      ::mkfifo(QFile::encodeName(envio).constData(), 0600);
+                      return std::pair{dados, envio};
+                  }},
+        CasoFalha{"DadosEhFifo", Falha::ErroAcessoCaminho,
+                  [](const PastaTemporaria& p) {
+                      const QString dados = p.arquivo(u"Pravex2005.txt"_s);
+                      ::mkfifo(QFile::encodeName(dados).constData(), 0600);
+                      return std::pair{dados, p.arquivo(u"pravexenvio2005.txt"_s)};
                   }},
         CasoFalha{"DestinoEhPasta", Falha::ErroAcessoCaminho,
                   [](const PastaTemporaria& p) {

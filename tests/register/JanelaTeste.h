@@ -40,7 +40,8 @@ protected:
         janela->show();
         janela->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(janela.get()));
-        QCoreApplication::processEvents(); // the start hint
+        // The start hint, which the activation brings.
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !servicos.mensagens.caixas().isEmpty(); }));
     }
     void TearDown() override
     {

@@ -1,7 +1,8 @@
 // Random sequences of what a clerk does, run on the real main window (its keys, its list, its
 // dialogs) and on a small model of the registers. After every action the data file of every year
-// must hold, byte for byte, the register the clerk last confirmed for that year; the window must
-// show the open exercise's register; and every box shown must be one the model expected.
+// must hold, byte for byte, the register the clerk last confirmed for that year, and its newest
+// version the one confirmed before; the window must show the open exercise's register; and every
+// box shown must be one the model expected.
 
 #include "Caminhos.h"
 #include "FrmAdiantamentos.h"
@@ -11,6 +12,7 @@
 #include "Module1.h"
 #include "PastaTemporaria.h"
 #include "ServicosDeTeste.h"
+#include "Versoes.h"
 #include "frmGrava.h"
 #include "frmRestaurarCopiaSeguranca.h"
 #include "frmSair.h"
@@ -169,9 +171,16 @@ const QString ForaDoLayout =
     u"Informações fora do layout esperado, ou não é o arquivo correto. Verifique"_s;
 const QString PerguntaImportar = u"Verificação concluida. Deseja Importar os dados agora ?"_s;
 
+// The versions of a year's data file the program kept: how many in all, and the newest.
+struct Versoes {
+    int guardadas = 0;
+    QByteArray maisNova;
+};
+
 struct Modelo {
     // What lies on disk.
     std::map<int, Arquivo> disco;
+    std::map<int, Versoes> versoes;
     std::map<int, QByteArray> envios;      // submission files: the data file they were made of
     std::map<QString, QByteArray> destino; // copies in the folder "destino"
     std::vector<Importacao> importacoes;
@@ -247,9 +256,21 @@ struct Modelo {
             caixas << u"Nenhum Adiantamento foi informado."_s;
             return false;
         }
+        guardaVersao(*aberto);
         disco[*aberto] = mostrado;
         pendente = false;
         return true;
+    }
+
+    // The data file of a year about to be replaced or deleted becomes its newest version.
+    void guardaVersao(int ano)
+    {
+        const auto arquivo = disco.find(ano);
+        if (arquivo == disco.end())
+            return;
+        Versoes& v = versoes[ano];
+        ++v.guardadas;
+        v.maisNova = BytesDe(arquivo->second, ano);
     }
 
     // The register of a file the window loads: sorted if the list is.
@@ -257,6 +278,17 @@ struct Modelo {
     {
         mostrado = r;
         ordena();
+    }
+
+    // An import or a restore: the year and register of a file replace the open ones, to be
+    // written on leaving.
+    void substitui(const std::pair<int, Reg>& dados)
+    {
+        mostra(dados.second);
+        aberto = dados.first;
+        digitado = QString::number(dados.first);
+        pendente = true;
+        incluir = cabecalho = restaurarImportar = true;
     }
 
     // The name a creditor's CPF carries in the list, if it is there.
@@ -569,6 +601,18 @@ struct Sistema {
             falhas << u"a janela principal não ficou ativa"_s;
     }
 
+    // After an action the main window has the keyboard, without a click, and whatever its
+    // activation brings has been shown.
+    void confereTeclado()
+    {
+        if (!QTest::qWaitFor([this] { return QApplication::activeWindow() == janela.get(); }))
+            falhas << u"a janela principal ficou sem o teclado"_s;
+        else if (QApplication::focusWidget() == nullptr ||
+                 QApplication::focusWidget()->window() != janela.get())
+            falhas << u"o foco não está na janela principal"_s;
+        QCoreApplication::processEvents();
+    }
+
     template <typename T = QWidget> T* w(const char* nome) const
     {
         return janela->findChild<T*>(QString::fromLatin1(nome));
@@ -745,7 +789,27 @@ std::string DadosDoEnvio(const std::string& envio)
     return dados.toStdString();
 }
 
-// After every action: the boxes, every data file, the window.
+// The versions of a year in the folder versoes: the newest is the data file as it was before
+// the last rewrite or delete, and the retention keeps the 20 newest and never more than 50.
+void ConfereVersoes(const Sistema& s, const Modelo& m, int ano)
+{
+    QList<Versao> achadas;
+    for (const QString& nome : QDir(s.pasta.arquivo(u"versoes"_s)).entryList(QDir::Files))
+        if (const std::optional<Versao> v = LeVersao(nome, QString::number(ano)))
+            achadas.append(*v);
+    const auto v = m.versoes.find(ano);
+    const int guardadas = v == m.versoes.end() ? 0 : v->second.guardadas;
+    RC_ASSERT(achadas.size() >= std::min(guardadas, VersoesRecentes));
+    RC_ASSERT(achadas.size() <= std::min(guardadas, MaximoVersoes));
+    if (achadas.isEmpty())
+        return;
+    const Versao& maisNova = *std::max_element(achadas.begin(), achadas.end());
+    const QString nome = u"versoes/"_s + maisNova.nome;
+    RC_ASSERT(Mostra(nome, Conteudo(s.pasta.arquivo(nome))) ==
+              Mostra(nome, v->second.maisNova.toStdString()));
+}
+
+// After every action: the boxes, every data file and its versions, the window.
 void Confere(Sistema& s, const Modelo& m, const QStringList& esperadas)
 {
     RC_ASSERT(Textos(s.falhas) == std::vector<std::string>{});
@@ -764,6 +828,7 @@ void Confere(Sistema& s, const Modelo& m, const QStringList& esperadas)
                                      : std::optional(BytesDe(arquivo->second, ano).toStdString());
         const QString nome = NomeArquivoExercicio(QString::number(ano));
         RC_ASSERT(Mostra(nome, Conteudo(s.pasta.arquivo(nome))) == Mostra(nome, esperado));
+        ConfereVersoes(s, m, ano);
         const auto envio = m.envios.find(ano);
         const std::optional<std::string> feito =
             Conteudo(s.pasta.arquivo(NomeArquivoEnvio(QString::number(ano))));
@@ -823,9 +888,9 @@ struct AcaoDoModelo : Acao {
         Modelo depois = antes;
         QStringList caixas;
         efeito(depois, caixas);
-        s.ativa();
         executa(antes, s);
         s.voltaAoOcioso();
+        s.confereTeclado();
         Confere(s, depois, caixas);
     }
 };
@@ -1030,6 +1095,7 @@ struct Exclui : AcaoDoModelo {
                 m.mostrado.linhas.removeAt(*i);
         if (m.linhas() == 0) {
             // The data file goes with the last row; the list and the disk then agree.
+            m.guardaVersao(*m.aberto);
             m.disco.erase(*m.aberto);
             m.pendente = false;
             m.restaurarImportar = false;
@@ -1073,17 +1139,15 @@ struct Importa : AcaoDoModelo {
         const Importacao& i = m.importacoes[static_cast<size_t>(arquivo)];
         if (!i.dados) {
             caixas << i.recusa;
-            return;
+        } else {
+            caixas << PerguntaImportar;
+            if (sim) {
+                caixas << u"Importação efetuada com sucesso!"_s;
+                m.substitui(*i.dados);
+            }
         }
-        caixas << PerguntaImportar;
-        if (!sim)
-            return;
-        caixas << u"Importação efetuada com sucesso!"_s;
-        m.mostra(i.dados->second);
-        m.aberto = i.dados->first;
-        m.digitado = QString::number(i.dados->first);
-        m.pendente = true;
-        m.incluir = m.cabecalho = m.restaurarImportar = true;
+        // The dialog closed over the window: it is activated again.
+        m.ativacao(caixas);
     }
     void executa(const Modelo& antes, Sistema& s) const override
     {
@@ -1129,14 +1193,12 @@ struct Restaura : AcaoDoModelo {
             m.aberto.reset();
             m.pendente = false;
             m.incluir = false;
-            return;
+        } else {
+            caixas << u"Cópia de Segurança restaurada com sucesso."_s;
+            m.substitui(*c.dados);
         }
-        caixas << u"Cópia de Segurança restaurada com sucesso."_s;
-        m.mostra(c.dados->second);
-        m.aberto = c.dados->first;
-        m.digitado = QString::number(c.dados->first);
-        m.pendente = true;
-        m.incluir = m.cabecalho = m.restaurarImportar = true;
+        // The dialogs closed over the window: it is activated again.
+        m.ativacao(caixas);
     }
     void executa(const Modelo& antes, Sistema& s) const override
     {

@@ -1,8 +1,19 @@
+#include "Dialogos.h"
+#include "FrmImportacao.h"
 #include "JanelaTeste.h"
+#include "frmRestaurarCopiaSeguranca.h"
 
+#include "CaixaAberta.h"
+#include "MensagensQt.h"
+
+#include <QAbstractButton>
+#include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QMessageBox>
 #include <QProgressBar>
+
+#include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -57,13 +68,33 @@ TEST_F(JanelaAbertura, EstadoInicialTituloEDica)
     EXPECT_EQ(txt("TxtOrgao")->palette().color(QPalette::Base), QColor(166, 202, 240));
 }
 
+// While no exercise is open, the hint comes with every activation of the window: when a dialog
+// of the program closes over it, and when it gets the keyboard back from another window.
 TEST_F(JanelaAbertura, DicaVoltaACadaAtivacaoSemExercicio)
 {
-    janela->Form_Activate();
-    EXPECT_EQ(servicos.mensagens.textos(), (QStringList{Dica, Dica}));
+    const auto dicas = [this] { return servicos.mensagens.textos().count(Dica); };
+    ASSERT_EQ(dicas(), 1);
+    QuandoAbrir<FrmImportacao>([](FrmImportacao& d) { clica(d, "CmdCancelar"); });
+    tecla(Qt::Key_F8);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dicas() == 2; }));
+    QuandoAbrir<frmRestaurarCopiaSeguranca>(
+        [](frmRestaurarCopiaSeguranca& r) { clica(r, "CmdCancelar"); });
+    tecla(Qt::Key_F7);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dicas() == 3; }));
+    QWidget outra;
+    outra.show();
+    ASSERT_TRUE(Ativa(outra));
+    ASSERT_TRUE(Ativa(*janela));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dicas() == 4; }));
+    EXPECT_EQ(servicos.mensagens.textos(), QStringList(4, Dica));
+
+    // An exercise started: no more hints.
     iniciaExercicio(u"2005"_s);
-    janela->Form_Activate();
-    EXPECT_EQ(servicos.mensagens.textos(), (QStringList{Dica, Dica}));
+    QuandoAbrir<FrmImportacao>([](FrmImportacao& d) { clica(d, "CmdCancelar"); });
+    tecla(Qt::Key_F8);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == janela.get(); }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dicas(), 4);
 }
 
 TEST_F(JanelaAbertura, ExercicioAntesDe2003)
@@ -171,6 +202,27 @@ TEST_F(JanelaAbertura, ArquivoRecusadoPeloVerificadorMantemAJanela)
     EXPECT_EQ(nomeDoFoco(), u"TxtExercicio"_s);
 }
 
+// A pipe or a folder with the data file's name: the verifier's message at once, never a program
+// that waits forever for a writer.
+TEST_F(JanelaAbertura, ArquivoQueNaoEhArquivoComumEhRecusadoNaHora)
+{
+    for (const bool fifo : {true, false}) {
+        const QString caminho = arquivo(u"2005"_s);
+        if (fifo)
+            ASSERT_EQ(::mkfifo(QFile::encodeName(caminho).constData(), 0600), 0);
+        else
+            ASSERT_TRUE(QDir(pasta.caminho()).mkdir(NomeArquivoExercicio(u"2005"_s)));
+        iniciaExercicio(u"2005"_s);
+        EXPECT_EQ(servicos.mensagens.caixas().last(),
+                  (CaixaMostrada{u"Erro de acesso ao caminho/arquivo"_s, Icone::Nenhum, Botoes::Ok,
+                                 u"Pravex"_s}));
+        EXPECT_FALSE(cmd("CmdIncluir")->isEnabled());
+        EXPECT_TRUE(Module1::ArquivoExercicio.isEmpty());
+        QFile::remove(caminho);
+        QDir(pasta.caminho()).rmdir(NomeArquivoExercicio(u"2005"_s));
+    }
+}
+
 using JanelaDigitacao = JanelaTeste;
 
 TEST_F(JanelaDigitacao, UmAdiantamentoPeloTecladoGravaOArquivo)
@@ -238,6 +290,54 @@ TEST_F(JanelaDigitacao, NeRepetidaEDuplicidade)
                              u"Duplicidade"_s}));
     EXPECT_EQ(nomeDoFoco(), u"TxtNumeroNotaEmpenho"_s);
     EXPECT_EQ(janela->lista().linhas(), 1);
+}
+
+// A field taking the focus selects its whole text with the caret at the start: typing replaces
+// the text, and Left arrow goes back at once to the previous field, where the arrows do that.
+TEST_F(JanelaDigitacao, FocoSelecionaTudoComOCursorNoInicio)
+{
+    iniciaExercicio(u"2005"_s);
+    digitaCabecalho(u"PREFEITURA MUNICIPAL"_s, u"FULANO DE TAL"_s, u"BELTRANO DA SILVA"_s);
+    ASSERT_EQ(nomeDoFoco(), u"TxtProcesso"_s);
+    const struct {
+        const char* campo;
+        const char* anterior; // reached by Tab from here
+        QString texto;
+        bool esquerdaVolta;
+    } casos[] = {
+        {"TxtElaborador", "TxtOrgao", u"FULANO DE TAL"_s, true},
+        {"TxtResponsavel", "TxtElaborador", u"BELTRANO DA SILVA"_s, true},
+        {"TxtProcesso", "TxtResponsavel", u"0012/2005"_s, true},
+        {"TxtNumeroNotaEmpenho", "TxtProcesso", u"345"_s, true},
+        {"TxtNomeResponsavel", "CboCPF", u"CICRANO DA SILVA"_s, true},
+        {"TxtValor", "TxtNomeResponsavel", u"1.234,56"_s, false},
+        {"TxtDataInicial", "TxtValor", u"01/03"_s, false},
+        {"TxtDataFinal", "TxtDataInicial", u"31/03"_s, false},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.campo);
+        QLineEdit* campo = txt(caso.campo);
+        campo->setText(caso.texto);
+        w(caso.anterior)->setFocus(Qt::MouseFocusReason);
+        tecla(Qt::Key_Tab);
+        ASSERT_EQ(foco(), campo);
+        EXPECT_EQ(campo->selectionStart(), 0);
+        EXPECT_EQ(campo->selectedText(), caso.texto);
+        EXPECT_EQ(campo->cursorPosition(), 0);
+        tecla(Qt::Key_Left);
+        if (caso.esquerdaVolta) {
+            EXPECT_EQ(nomeDoFoco(), QString::fromLatin1(caso.anterior));
+        } else {
+            // Left only moves the caret in the value and the periods.
+            EXPECT_EQ(foco(), campo);
+            EXPECT_EQ(campo->cursorPosition(), 0);
+            EXPECT_FALSE(campo->hasSelectedText());
+        }
+        w(caso.anterior)->setFocus(Qt::MouseFocusReason);
+        tecla(Qt::Key_Tab);
+        digita(u"7"_s);
+        EXPECT_EQ(campo->text(), u"7"_s);
+    }
 }
 
 // Each check of the confirmation once, through the window: the message and where the focus goes.
@@ -321,3 +421,59 @@ INSTANTIATE_TEST_SUITE_P(
         CasoJanela{"InicioDepoisDoFim", "TxtDataFinal", u"28/02",
                    u"Data inicio não pode ser maior que a data final.", "TxtDataInicial"}),
     [](const testing::TestParamInfo<CasoJanela>& info) { return info.param.nome; });
+
+namespace
+{
+
+// The program's real message boxes, each closed with OK as soon as it is up; the texts counted.
+class CaixasReais final : public Mensagens
+{
+public:
+    Resposta mostra(const QString& texto, Icone icone, Botoes botoes,
+                    const QString& titulo) override
+    {
+        textos.append(texto);
+        QuandoCaixaAbrir([](QMessageBox& caixa) { caixa.button(QMessageBox::Ok)->click(); });
+        return real_.mostra(texto, icone, botoes, titulo);
+    }
+    void bipe() override {}
+
+    QStringList textos;
+
+private:
+    MensagensQt real_;
+};
+
+} // namespace
+
+// The hint is a modal box: closing it gives the keyboard back to the window, which is no new
+// activation. One hint at the start, one more when a dialog closes, never a hint after a hint.
+TEST(DicaNaCaixaReal, FecharADicaNaoATrazDeNovo)
+{
+    const PastaTemporaria pasta;
+    DefinePastaPrograma(pasta.caminho());
+    ServicosDeTeste roteiro;
+    CaixasReais caixas;
+    Servicos servicos{caixas,        roteiro.atividade,    roteiro.unidades,
+                      roteiro.ajuda, roteiro.encerramento, roteiro.impressao};
+    FrmAdiantamentos janela(servicos);
+    janela.show();
+    janela.activateWindow();
+    // Back at the window, with every event of the return handled.
+    const auto devolta = [&janela](qsizetype dicas, const QStringList& textos) {
+        const bool voltou = QTest::qWaitFor([&] {
+            return textos.size() == dicas && QApplication::activeModalWidget() == nullptr &&
+                   QApplication::activeWindow() == &janela;
+        });
+        QCoreApplication::processEvents();
+        return voltou;
+    };
+    EXPECT_TRUE(devolta(1, caixas.textos));
+    EXPECT_EQ(caixas.textos, QStringList{Dica});
+
+    QuandoAbrir<FrmImportacao>([](FrmImportacao& d) { clica(d, "CmdCancelar"); });
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F8);
+    EXPECT_TRUE(devolta(2, caixas.textos));
+    EXPECT_EQ(caixas.textos, QStringList(2, Dica));
+    DefinePastaPrograma(QString());
+}

@@ -195,6 +195,56 @@ TEST(ListaDeCPFs, DistintosNaOrdemDaPrimeiraAparicaoECompletados)
     EXPECT_EQ(LinhaDoCredor(m, u"11111111111"_s), -1);
 }
 
+TEST(ListaDeCPFs, TeclaNoComboCompletaOuEngole)
+{
+    using E = TeclaCPF::Efeito;
+    const QStringList cpfs{u"12345678909"_s, u"12399999999"_s, u"52998224725"_s, u"ABC"_s};
+    const struct {
+        const char* caso;
+        QString texto;
+        int inicio;
+        QChar tecla;
+        TeclaCPF esperado;
+    } casos[] = {
+        {"first digit completes the first CPF",
+         u""_s,
+         0,
+         u'1',
+         {E::Completa, 0, u"12345678909"_s, 1, 11}},
+        {"a longer prefix picks a later CPF",
+         u"12345678909"_s,
+         3,
+         u'9',
+         {E::Completa, 1, u"12399999999"_s, 4, 11}},
+        {"typing over a selection from its start",
+         u"12345678909"_s,
+         0,
+         u'5',
+         {E::Completa, 2, u"52998224725"_s, 1, 11}},
+        {"no CPF begins so: the prefix alone",
+         u"123"_s,
+         3,
+         u'0',
+         {E::Completa, -1, u"1230"_s, 4, 4}},
+        {"what follows the caret is dropped",
+         u"12345"_s,
+         2,
+         u'7',
+         {E::Completa, -1, u"127"_s, 3, 3}},
+        {"a letter goes in upper-cased", u""_s, 0, u'a', {E::Completa, 3, u"ABC"_s, 1, 3}},
+        {"the whole CPF typed leaves nothing selected",
+         u"5299822472"_s,
+         10,
+         u'5',
+         {E::Completa, 2, u"52998224725"_s, 11, 11}},
+        {"a comma is refused", u"12"_s, 2, u',', {.efeito = E::Engole}},
+        {"a double quote is refused", u"12"_s, 2, u'"', {.efeito = E::Engole}},
+        {"an accented letter goes in as typed", u"12"_s, 2, u'\u00e9', {.efeito = E::Deixa}},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(CompletaCPF(cpfs, c.texto, c.inicio, c.tecla), c.esperado) << c.caso;
+}
+
 TEST(Ordenacao, TituloParaChave)
 {
     const int esperado[] = {0, 8, 9, 3, 4, 10, 11, 12, 8, 9};

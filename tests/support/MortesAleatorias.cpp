@@ -1,6 +1,7 @@
 #include "MortesAleatorias.h"
 
 #include "PastaTemporaria.h"
+#include "Substituto.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -9,6 +10,21 @@
 #include <QThread>
 
 using namespace Qt::Literals::StringLiterals;
+
+namespace
+{
+
+// The files beside `arquivo` named after it.
+QStringList Sobras(const QFileInfo& arquivo)
+{
+    QStringList sobras;
+    for (const QString& nome : QDir(arquivo.path()).entryList(QDir::Files | QDir::Hidden))
+        if (nome != arquivo.fileName() && nome.contains(arquivo.fileName()))
+            sobras.append(nome);
+    return sobras;
+}
+
+} // namespace
 
 ResultadoMortes MataAoAcaso(const QString& programa, const QStringList& argumentos,
                             const QString& arquivo, const QList<QByteArray>& versoes, int mortes,
@@ -42,12 +58,15 @@ ResultadoMortes MataAoAcaso(const QString& programa, const QStringList& argument
         }
         ++r.porVersao[versao];
         ++r.mortes;
-        for (const QString& nome : QDir(info.path()).entryList(QDir::Files | QDir::Hidden)) {
-            if (nome != info.fileName() && nome.contains(info.fileName())) {
-                ++r.sobras;
-                QFile::remove(QDir(info.path()).filePath(nome));
-            }
+        // What the killed writer left beside the file is what the program's next start removes.
+        const qsizetype sobras = Sobras(info).size();
+        RemoveTemporariosAbandonados(info.path());
+        if (const QStringList ficam = Sobras(info); !ficam.isEmpty()) {
+            r.falha = u"kill %1 left %2, which a start would not remove"_s.arg(morte).arg(
+                ficam.join(u", "_s));
+            return r;
         }
+        r.sobras += static_cast<int>(sobras);
     }
     return r;
 }

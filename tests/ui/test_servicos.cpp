@@ -168,7 +168,7 @@ TEST(EncerramentoDeathTest, TerminaNaHoraSemRodarMaisNada)
     EXPECT_FALSE(QFile::exists(destrutor));
 }
 
-TEST(SelecionaTexto, SelecionaDoInicioAteOFim)
+TEST(SelecionaTexto, SelecionaDoInicioAteOFimComOCursorNoInicio)
 {
     for (const QString& texto : {QString(), u"2005"_s, u"JOSÉ DA SILVA ´ª"_s}) {
         SCOPED_TRACE(texto.toStdString());
@@ -177,6 +177,7 @@ TEST(SelecionaTexto, SelecionaDoInicioAteOFim)
         SelecionaTexto(campo);
         EXPECT_EQ(campo.selectionStart(), texto.isEmpty() ? -1 : 0);
         EXPECT_EQ(campo.selectedText(), texto);
+        EXPECT_EQ(campo.cursorPosition(), 0);
         // Typing replaces the whole content.
         campo.insert(u"7"_s);
         EXPECT_EQ(campo.text(), u"7"_s);

@@ -1,13 +1,11 @@
 #include "CopiaSegura.h"
 
+#include "LeitorBytes.h"
 #include "Substituto.h"
 
-#include <QDir>
+#include <QCryptographicHash>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
-#include <cerrno>
 #include <sys/stat.h>
 
 namespace
@@ -19,16 +17,15 @@ constexpr qint64 TamanhoBloco = 64 * 1024;
 
 std::optional<Falha> CopiaSegura(const QString& origem, const QString& destino)
 {
-    if (QFileInfo(origem).isDir())
-        return Falha::numerada(Falha::ErroAcessoCaminho);
     QFile entrada(origem);
-    errno = 0;
-    if (!entrada.open(QIODevice::ReadOnly))
-        return Falha::deArquivo(entrada, errno);
-
-    QSaveFile saida(destino);
-    if (const std::optional<Falha> falha = AbreSubstituto(saida))
+    if (const std::optional<Falha> falha = AbreParaLeitura(entrada))
         return falha;
+
+    ArquivoSubstituto saida(destino);
+    if (const std::optional<Falha> falha = saida.abre())
+        return falha;
+    // What was read is what the copy must read back as, from the medium itself.
+    QCryptographicHash soma(QCryptographicHash::Sha256);
     QByteArray bloco(TamanhoBloco, Qt::Uninitialized);
     for (;;) {
         const qint64 lidos = entrada.read(bloco.data(), TamanhoBloco);
@@ -36,16 +33,16 @@ std::optional<Falha> CopiaSegura(const QString& origem, const QString& destino)
             return Falha::numerada(Falha::ErroDispositivo);
         if (lidos == 0)
             break;
-        errno = 0;
+        soma.addData(QByteArrayView(bloco.constData(), lidos));
+        // Leaving on a failure discards the temporary file.
         if (saida.write(bloco.constData(), lidos) != lidos)
-            // A short count with errno untouched is a medium that filled up. Leaving this scope
-            // discards the temporary file.
-            return Falha::deArquivo(saida, errno != 0 ? errno : ENOSPC);
+            return saida.falhaDeEscrita();
     }
-    errno = 0;
-    if (!saida.commit())
-        return Falha::deArquivo(saida, errno);
-    return std::nullopt;
+    if (std::optional<Falha> falha = saida.sincroniza())
+        return falha;
+    if (std::optional<Falha> falha = saida.confere(soma.result()))
+        return falha;
+    return saida.confirma();
 }
 
 bool MesmoArquivo(const QString& a, const QString& b)

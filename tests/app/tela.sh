@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Runs the screen test (test_tela) on private X servers with a window manager, one for each
+# screen size, at each scale factor a clerk's desktop may use.
+#
+#   tela.sh TEST_BINARY
+#
+# Exits 77 (skipped) with the reason when the machine lacks the X server or the tools. With
+# TELA_FOTOS set to a folder, a picture of the screen of every case is left there; one of a
+# failing case is always left in ${TMPDIR:-/tmp}.
+set -euo pipefail
+
+teste="$1"
+
+for tool in Xvfb openbox xprop import; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "SKIPPED: $tool is not installed (scripts/bootstrap installs it)"
+    exit 77
+  fi
+done
+
+work="$(mktemp -d)"
+pids=()
+para() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  { wait; } 2>/dev/null || true
+  pids=()
+}
+trap 'para; rm -rf -- "$work"' EXIT
+
+export QT_QPA_PLATFORM=xcb HOME="$work/home" XDG_RUNTIME_DIR="$work/run"
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+# Under the sanitizers: the one leak Qt's X connection leaves inside libdbus is not ours.
+echo 'leak:libdbus-1.so' >"$work/lsan.supp"
+export LSAN_OPTIONS="suppressions=$work/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+
+# Waits up to 60 s for a condition given as a command: a loaded machine is slow to start a server.
+espera() {
+  for _ in $(seq 600); do
+    if "$@" >/dev/null 2>&1; then return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+gerenciador() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+
+falhas=0
+# A screen size, then the scale factors tried on it.
+while read -r tela escalas; do
+  rm -f "$work/display"
+  exec 3>"$work/display"
+  Xvfb -displayfd 3 -screen 0 "${tela}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  pids+=($!)
+  exec 3>&-
+  espera test -s "$work/display" || { echo "FAILED: no X server for $tela"; exit 1; }
+  export DISPLAY=":$(cat "$work/display")"
+  openbox >/dev/null 2>&1 &
+  pids+=($!)
+  espera gerenciador || { echo "FAILED: no window manager on $tela"; exit 1; }
+  for escala in $escalas; do
+    caso="${tela}-escala-${escala}"
+    echo "== $tela at scale $escala"
+    foto="$work/$caso.png"
+    # The picture is taken while the window is still up: just before the case ends.
+    if QT_SCALE_FACTOR="$escala" TELA_FOTO="$foto" "$teste" --gtest_brief=1; then
+      [ -z "${TELA_FOTOS:-}" ] || cp "$foto" "$TELA_FOTOS/" 2>/dev/null || true
+    else
+      falhas=$((falhas + 1))
+      cp "$foto" "${TMPDIR:-/tmp}/tela-$caso.png" 2>/dev/null &&
+        echo "screen of the failure: ${TMPDIR:-/tmp}/tela-$caso.png"
+    fi
+  done
+  para
+done <<'CASOS'
+1024x768 1
+1366x768 1 1.25 1.5 2
+1920x1080 1 1.5 2
+CASOS
+
+[ "$falhas" -eq 0 ] || { echo "FAILED: $falhas cases"; exit 1; }
+echo "the main window fits every screen and scale tried"
