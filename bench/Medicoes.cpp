@@ -24,6 +24,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -360,6 +361,19 @@ void LayoutRelatorio(benchmark::State& estado, RegistroMedido& r)
 
 // ---- the commands, on the real main window shown on the offscreen screen
 
+// Shows the main window as the active one, and lets the start hint it shows on its activation
+// come before anything is measured.
+void MostraAtiva(QWidget& janela)
+{
+    janela.show();
+    janela.activateWindow();
+    QElapsedTimer espera;
+    espera.start();
+    while (QApplication::activeWindow() != &janela && espera.elapsed() < 2000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    QCoreApplication::processEvents();
+}
+
 struct Janela {
     ServicosMudos mudos;
     Servicos servicos = mudos.servicos();
@@ -368,8 +382,7 @@ struct Janela {
 
     explicit Janela(const RegistroMedido& r) : registro(r)
     {
-        janela.show();
-        QCoreApplication::processEvents();
+        MostraAtiva(janela);
         mudos.mensagens.mostradas.clear(); // the start hint
     }
     ~Janela() { FechaExercicio(); }
@@ -616,9 +629,9 @@ void OrdenaDoArquivo(benchmark::State& estado, RegistroMedido& r)
         estado.PauseTiming();
         const bool carregada = Carregada(estado, *j);
         j.reset();
-        estado.ResumeTiming();
         if (!carregada)
             break;
+        estado.ResumeTiming();
     }
 }
 
@@ -704,8 +717,7 @@ void VisualizaJanela(benchmark::State& estado, RegistroMedido& r)
     Servicos servicos{mudos.mensagens, mudos.atividade,    mudos.unidades,
                       mudos.ajuda,     mudos.encerramento, impressao};
     FrmAdiantamentos janela(servicos);
-    janela.show();
-    QCoreApplication::processEvents();
+    MostraAtiva(janela);
     mudos.mensagens.mostradas.clear();
     janela.findChild<QLineEdit*>(u"TxtExercicio"_s)->setText(r.cabecalho.exercicio);
     janela.CmdCarrega_Click();

@@ -261,14 +261,11 @@ void Estreita(const char16_t* __restrict origem, qsizetype tamanho, char* __rest
         destino[i] = static_cast<char>(origem[i]);
 }
 
-// Appends a field's bytes to the line being built, in one pass over its characters. Raises
-// failure 5, with nothing appended, when a character cannot be carried: outside Windows-1252,
-// or a separator that would cut the field (comma, line end).
-void acrescentaCampo(QByteArray& saida, QStringView texto)
+// Writes a field's bytes at `destino`, in one pass over its characters. Raises failure 5 when a
+// character cannot be carried: outside Windows-1252, or a separator that would cut the field
+// (comma, line end).
+void escreveCampo(char* destino, QStringView texto)
 {
-    const qsizetype inicio = saida.size();
-    saida.resize(inicio + texto.size());
-    char* destino = saida.data() + inicio;
     // Latin-1 text without a separator maps character for character: checked, then narrowed, in
     // two loops without branches that the compiler vectorises.
     const char16_t* origem = texto.utf16();
@@ -282,32 +279,39 @@ void acrescentaCampo(QByteArray& saida, QStringView texto)
     }
     for (const QChar c : texto) {
         const int b = Win1252::byteDe(c.unicode());
-        if (b < 0 || b == ',' || b == '\r' || b == '\n') {
-            saida.truncate(inicio);
+        if (b < 0 || b == ',' || b == '\r' || b == '\n')
             throw Falha{Falha::ArgumentoInvalido,
                         u"O texto \""_s + texto.toString() +
                             u"\" contém caractere que não pode ser gravado no arquivo."_s};
-        }
         *destino++ = static_cast<char>(b);
     }
 }
 
+// Appends a line, its fields joined by commas and CR LF at its end, sized once; on failure 5
+// nothing of it is left in `saida`.
 void acrescentaLinha(QByteArray& saida, std::initializer_list<QStringView> campos)
 {
+    qsizetype tamanho = static_cast<qsizetype>(campos.size()) - 1 + 2;
+    for (const QStringView campo : campos)
+        tamanho += campo.size();
     const qsizetype inicio = saida.size();
+    saida.resize(inicio + tamanho);
+    char* destino = saida.data() + inicio;
     try {
         bool primeiro = true;
         for (const QStringView campo : campos) {
             if (!primeiro)
-                saida.append(',');
-            acrescentaCampo(saida, campo);
+                *destino++ = ',';
+            escreveCampo(destino, campo);
+            destino += campo.size();
             primeiro = false;
         }
     } catch (const Falha&) {
         saida.truncate(inicio);
         throw;
     }
-    saida.append("\r\n");
+    destino[0] = '\r';
+    destino[1] = '\n';
 }
 
 } // namespace
@@ -321,8 +325,9 @@ void AcrescentaLinhaAdiantamento(QByteArray& saida, const Adiantamento& a)
 {
     const QStringView codigo =
         a.elemento > 0 ? CodigoElemento(ItensCatalogo()[a.elemento]) : QStringView();
+    EspacoValor valor;
     acrescentaLinha(saida, {a.processo, a.notaEmpenho, codigo, a.cpf, a.nome,
-                            FormataValorArquivo(a.valor), a.periodoInicial, a.periodoFinal});
+                            FormataValorArquivo(a.valor, valor), a.periodoInicial, a.periodoFinal});
 }
 
 QByteArray LinhaCabecalho(const Cabecalho& c)

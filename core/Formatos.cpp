@@ -13,14 +13,14 @@ qint64 parteInteira(Centavos valor)
     return qAbs(valor / 100);
 }
 
-// A money text built right to left in a buffer of its own, with one allocation: every row's
-// value goes through here when the list is drawn, sorted by value, printed or written.
+// A money text built right to left in `espaco`, without a text of its own: every row's value
+// goes through here when the list is drawn, sorted by value, printed or written.
 // The whole part has at least `digitosMinimos` digits (zero-filled), grouped in threes with
 // points when asked; then the separator and two decimals.
-QString MontaValor(Centavos valor, int digitosMinimos, bool agrupar, char16_t separador)
+QStringView MontaValorEm(Centavos valor, int digitosMinimos, bool agrupar, char16_t separador,
+                         EspacoValor& espaco)
 {
-    char16_t texto[40];
-    char16_t* const fim = texto + std::size(texto);
+    char16_t* const fim = espaco.data() + espaco.size();
     char16_t* p = fim;
     const auto centavos = static_cast<int>(qAbs(valor % 100));
     *--p = char16_t(u'0' + centavos % 10);
@@ -35,7 +35,13 @@ QString MontaValor(Centavos valor, int digitosMinimos, bool agrupar, char16_t se
     }
     if (valor < 0)
         *--p = u'-';
-    return QString(reinterpret_cast<const QChar*>(p), fim - p);
+    return QStringView(p, fim - p);
+}
+
+QString MontaValor(Centavos valor, int digitosMinimos, bool agrupar, char16_t separador)
+{
+    EspacoValor espaco;
+    return MontaValorEm(valor, digitosMinimos, agrupar, separador, espaco).toString();
 }
 
 bool ehBranco(QChar c)
@@ -68,6 +74,11 @@ QString FormataDecimal(Centavos valor)
 QString FormataValorArquivo(Centavos valor)
 {
     return MontaValor(valor, 1, false, u'.');
+}
+
+QStringView FormataValorArquivo(Centavos valor, EspacoValor& espaco)
+{
+    return MontaValorEm(valor, 1, false, u'.', espaco);
 }
 
 QString FormataInteiro(qint64 numero)

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QString>
 
+#include <array>
 #include <optional>
 
 // Number and date texts of the program, always in Brazilian conventions (decimal comma,
@@ -17,6 +18,9 @@ QString FormataChaveValor(Centavos valor);
 QString FormataDecimal(Centavos valor);
 // The data file's form: whole part "##0", ".", two decimals: 123456 -> "1234.56".
 QString FormataValorArquivo(Centavos valor);
+// The same written into `espaco`, which the view shows: every line written formats its value.
+using EspacoValor = std::array<char16_t, 40>;
+QStringView FormataValorArquivo(Centavos valor, EspacoValor& espaco);
 // "##0", "###0", "#####0", "########0": a plain whole number.
 QString FormataInteiro(qint64 numero);
 // "0000", "000000", "000000000", "00000000000"...: zero-filled to at least `digitos`.

@@ -3,6 +3,7 @@
 #include "PainelVerificacao.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QPointer>
 
 #include <memory>
@@ -59,6 +60,7 @@ private:
     // The file the running verification checks, read from disk once: the import converts the
     // very bytes that passed.
     std::unique_ptr<ArquivoLido> arquivoEmVerificacao_;
+    QElapsedTimer barraDesenhada_; // since the progress bar last moved on screen
 
     // The layout, from FrmImportacao.ui; the drive list, which needs the drives, is made here.
     const std::unique_ptr<Ui::FrmImportacao> ui_;

@@ -969,8 +969,18 @@ void FrmAdiantamentos::mostraGrupoOcioso(bool ocioso)
 
 void FrmAdiantamentos::PreencheCPF()
 {
-    CboCPF->clear();
-    CboCPF->addItems(CPFsDaLista(modelo_));
+    // Thousands of creditors: the list is filled again only when it is not already the one the
+    // rows give, left as a new filling leaves it.
+    const QStringList cpfs = CPFsDaLista(modelo_);
+    bool iguais = CboCPF->count() == cpfs.size();
+    for (int i = 0; iguais && i < cpfs.size(); ++i)
+        iguais = CboCPF->itemText(i) == cpfs[i];
+    if (iguais) {
+        CboCPF->setCurrentIndex(cpfs.isEmpty() ? -1 : 0);
+    } else {
+        CboCPF->clear();
+        CboCPF->addItems(cpfs);
+    }
     CboCPF->setEditText(QString());
 }
 
