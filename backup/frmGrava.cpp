@@ -79,12 +79,7 @@ frmGrava::frmGrava(QWidget& principal, FormRegistro& form, Servicos& servicos)
 {
     ui_->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    drvDrive = new ListaUnidades(servicos_.unidades, ui_->Frame1);
-    drvDrive->setObjectName(u"drvDrive"_s);
-    ui_->caixaUnidades->addWidget(drvDrive);
-    // First in the tab order, as it is on the form.
-    setTabOrder(drvDrive, ui_->dirDiretorio);
-    drvDrive->setFocus();
+    drvDrive = PoeListaUnidades(servicos_.unidades, *ui_->caixaUnidades, *ui_->dirDiretorio);
     // The file list shows only in a restore, of the backups there.
     ui_->File1->definePadrao(u"*.txt"_s);
     ui_->File1->hide();

@@ -29,12 +29,7 @@ FrmImportacao::FrmImportacao(FormRegistro& registro, Servicos& servicos, QWidget
       ui_(std::make_unique<Ui::FrmImportacao>())
 {
     ui_->setupUi(this);
-    drvDrive = new ListaUnidades(servicos_.unidades, ui_->Frame1);
-    drvDrive->setObjectName(u"drvDrive"_s);
-    ui_->caixaUnidades->addWidget(drvDrive);
-    // First in the tab order, as it is on the form.
-    setTabOrder(drvDrive, ui_->dirDiretorio);
-    drvDrive->setFocus();
+    drvDrive = PoeListaUnidades(servicos_.unidades, *ui_->caixaUnidades, *ui_->dirDiretorio);
     ui_->File1->definePadrao(u"*.txt;*.csv"_s);
     // The frame keeps its height while the label and the bar come and go.
     ui_->fraImportacao->setMinimumHeight(ui_->fraImportacao->sizeHint().height());

@@ -174,3 +174,13 @@ const Unidade* UnidadeAceita(ListaUnidades& lista, Unidades& unidades, Mensagens
     }
     return unidade;
 }
+
+ListaUnidades* PoeListaUnidades(Unidades& unidades, QBoxLayout& caixa, ListaPastas& pastas)
+{
+    auto* lista = new ListaUnidades(unidades, caixa.parentWidget());
+    lista->setObjectName(u"drvDrive"_s);
+    caixa.addWidget(lista);
+    QWidget::setTabOrder(lista, &pastas);
+    lista->setFocus();
+    return lista;
+}

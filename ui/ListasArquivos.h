@@ -2,6 +2,7 @@
 
 #include "Servicos.h"
 
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QListWidget>
 
@@ -62,6 +63,11 @@ private:
 
     QString caminho_;
 };
+
+// Puts the drive list at the head of a dialog of drives and folders: into `caixa`, the empty
+// layout its form keeps for it, named drvDrive, before `pastas` in the tab order and with the
+// focus, as on the form. It is made here because it needs the drives when it is built.
+ListaUnidades* PoeListaUnidades(Unidades& unidades, QBoxLayout& caixa, ListaPastas& pastas);
 
 // The file list: the files of a folder whose names match one of the patterns (for example
 // "*.txt;*.csv"), without regard to case, in name order.

@@ -43,6 +43,22 @@ espera() {
   return 1
 }
 gerenciador() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+# Starts the window manager, again if it quits before it takes the screen: on a loaded machine it
+# can give up on a server that is slow to answer.
+sobe_gerenciador() {
+  for _ in 1 2 3; do
+    openbox >"$work/openbox.log" 2>&1 &
+    local wm=$!
+    pids+=("$wm")
+    for _ in $(seq 400); do
+      if gerenciador; then return 0; fi
+      kill -0 "$wm" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$wm" 2>/dev/null || true
+  done
+  return 1
+}
 
 falhas=0
 # A screen size, then the scale factors tried on it.
@@ -54,9 +70,7 @@ while read -r tela escalas; do
   exec 3>&-
   espera test -s "$work/display" || { echo "FAILED: no X server for $tela"; exit 1; }
   export DISPLAY=":$(cat "$work/display")"
-  openbox >/dev/null 2>&1 &
-  pids+=($!)
-  espera gerenciador || { echo "FAILED: no window manager on $tela"; exit 1; }
+  sobe_gerenciador || { echo "FAILED: no window manager on $tela"; cat "$work/openbox.log"; exit 1; }
   for escala in $escalas; do
     caso="${tela}-escala-${escala}"
     echo "== $tela at scale $escala"
