@@ -24,7 +24,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -360,19 +359,6 @@ void LayoutRelatorio(benchmark::State& estado, RegistroMedido& r)
 }
 
 // ---- the commands, on the real main window shown on the offscreen screen
-
-// Shows the main window as the active one, and lets the start hint it shows on its activation
-// come before anything is measured.
-void MostraAtiva(QWidget& janela)
-{
-    janela.show();
-    janela.activateWindow();
-    QElapsedTimer espera;
-    espera.start();
-    while (QApplication::activeWindow() != &janela && espera.elapsed() < 2000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    QCoreApplication::processEvents();
-}
 
 struct Janela {
     ServicosMudos mudos;

@@ -167,7 +167,27 @@ Registro LeitorRegistros::proximo()
     return campos;
 }
 
-Adiantamento AdiantamentoDeRegistro(const CamposRegistro& campos)
+QString PeriodosLidos::texto(QStringView periodo)
+{
+    const auto digito = [&periodo](int i) { return periodo[i].unicode() - u'0'; };
+    if (periodo.size() != 5 || periodo[2] != u'/' ||
+        !std::all_of(periodo.begin(), periodo.end(),
+                     [](QChar c) { return c == u'/' || (c >= u'0' && c <= u'9'); }))
+        return periodo.toString();
+    const int dia = digito(0) * 10 + digito(1);
+    const int mes = digito(3) * 10 + digito(4);
+    if (dia < 1 || dia > 31 || mes < 1 || mes > 12)
+        return periodo.toString();
+    QString& texto = textos_[static_cast<size_t>((mes - 1) * 31 + dia - 1)];
+    if (texto.isNull())
+        texto = periodo.toString();
+    return texto;
+}
+
+namespace
+{
+
+Adiantamento Monta(const CamposRegistro& campos, PeriodosLidos* periodos)
 {
     Adiantamento a;
     a.processo = campos[0].toString();
@@ -199,9 +219,24 @@ Adiantamento AdiantamentoDeRegistro(const CamposRegistro& campos)
     a.valor = *centavos;
 
     // A period is its five characters: blanks around it would make its sort key wrong.
-    a.periodoInicial = campos[6].trimmed().toString();
-    a.periodoFinal = campos[7].trimmed().toString();
+    const auto periodo = [periodos](QStringView v) {
+        return periodos ? periodos->texto(v) : v.toString();
+    };
+    a.periodoInicial = periodo(campos[6].trimmed());
+    a.periodoFinal = periodo(campos[7].trimmed());
     return a;
+}
+
+} // namespace
+
+Adiantamento AdiantamentoDeRegistro(const CamposRegistro& campos)
+{
+    return Monta(campos, nullptr);
+}
+
+Adiantamento AdiantamentoDeRegistro(const CamposRegistro& campos, PeriodosLidos& periodos)
+{
+    return Monta(campos, &periodos);
 }
 
 Adiantamento AdiantamentoDeRegistro(const Registro& campos)
@@ -217,6 +252,7 @@ ConteudoExercicio LeArquivoExercicio(QIODevice& dispositivo, qsizetype registros
     LeitorBytes bytes(dispositivo);
     LeitorRegistros leitor(bytes);
     ConteudoExercicio conteudo;
+    PeriodosLidos periodos;
     conteudo.adiantamentos.reserve(qMax<qsizetype>(0, registrosPrevistos - 1));
     // Records counted in 16 bits: a file of more advances than that overflows (failure 6).
     Inteiro16 numeroRegistro = 0;
@@ -226,7 +262,7 @@ ConteudoExercicio LeArquivoExercicio(QIODevice& dispositivo, qsizetype registros
             conteudo.cabecalho = Cabecalho{campos[1].toString(), campos[0].toString(),
                                            campos[2].toString(), campos[3].toString()};
         else
-            conteudo.adiantamentos.append(AdiantamentoDeRegistro(campos));
+            conteudo.adiantamentos.append(AdiantamentoDeRegistro(campos, periodos));
         ++numeroRegistro;
     }
     conteudo.registros = numeroRegistro;

@@ -55,10 +55,23 @@ struct ConteudoExercicio {
 // The longest line any reader accepts; the program's own lines are a few hundred bytes.
 inline constexpr qsizetype TamanhoMaximoLinha = 64 * 1024;
 
+// One text for each day of the year that periods name: the rows of a register share a few
+// hundred of them, and need no copy of their own.
+class PeriodosLidos
+{
+public:
+    QString texto(QStringView periodo);
+
+private:
+    std::array<QString, 12 * 31> textos_;
+};
+
 // An advance from the eight fields of a data file line (the rules of the data file reader).
 // Raises a Falha when the value field does not hold a value.
 Adiantamento AdiantamentoDeRegistro(const CamposRegistro& campos);
 Adiantamento AdiantamentoDeRegistro(const Registro& campos);
+// The same, its periods shared with the rows read before.
+Adiantamento AdiantamentoDeRegistro(const CamposRegistro& campos, PeriodosLidos& periodos);
 
 // Reads a whole file of the data file layout; the first record is the header whatever it
 // holds. Raises a Falha where the file cannot be read or is not of the layout.
