@@ -3,6 +3,7 @@
 #include "Catalogo.h"
 #include "Estreito.h"
 #include "LeitorBytes.h"
+#include "LinhasGravadas.h"
 #include "Substituto.h"
 #include "Win1252.h"
 
@@ -380,9 +381,12 @@ QByteArray LinhaAdiantamento(const Adiantamento& a)
     return linha;
 }
 
-std::optional<Falha> EscreveArquivoExercicio(const QString& caminho, const Cabecalho& cabecalho,
-                                             const QList<Adiantamento>& linhas,
-                                             const std::function<void()>& antesDaTroca)
+namespace
+{
+
+std::optional<Falha> Escreve(const QString& caminho, const Cabecalho& cabecalho,
+                             const QList<Adiantamento>& linhas, LinhasGravadas* gravadas,
+                             const std::function<void()>& antesDaTroca)
 {
     ArquivoSubstituto arquivo(caminho);
     if (const std::optional<Falha> falha = arquivo.abre())
@@ -400,11 +404,15 @@ std::optional<Falha> EscreveArquivoExercicio(const QString& caminho, const Cabec
 
     // Leaving this routine on any failure discards the new file; the old one is untouched.
     try {
-        AcrescentaLinhaCabecalho(buffer, cabecalho);
-        for (const Adiantamento& a : linhas) {
-            AcrescentaLinhaAdiantamento(buffer, a);
-            if (buffer.size() >= Bloco && !descarrega())
-                return arquivo.falhaDeEscrita();
+        if (gravadas) {
+            buffer = gravadas->monta(LinhaCabecalho(cabecalho), linhas);
+        } else {
+            AcrescentaLinhaCabecalho(buffer, cabecalho);
+            for (const Adiantamento& a : linhas) {
+                AcrescentaLinhaAdiantamento(buffer, a);
+                if (buffer.size() >= Bloco && !descarrega())
+                    return arquivo.falhaDeEscrita();
+            }
         }
     } catch (const Falha& falha) {
         return falha;
@@ -412,4 +420,21 @@ std::optional<Falha> EscreveArquivoExercicio(const QString& caminho, const Cabec
     if (!buffer.isEmpty() && !descarrega())
         return arquivo.falhaDeEscrita();
     return arquivo.confirma(antesDaTroca);
+}
+
+} // namespace
+
+std::optional<Falha> EscreveArquivoExercicio(const QString& caminho, const Cabecalho& cabecalho,
+                                             const QList<Adiantamento>& linhas,
+                                             const std::function<void()>& antesDaTroca)
+{
+    return Escreve(caminho, cabecalho, linhas, nullptr, antesDaTroca);
+}
+
+std::optional<Falha> EscreveArquivoExercicio(const QString& caminho, const Cabecalho& cabecalho,
+                                             const QList<Adiantamento>& linhas,
+                                             LinhasGravadas& gravadas,
+                                             const std::function<void()>& antesDaTroca)
+{
+    return Escreve(caminho, cabecalho, linhas, &gravadas, antesDaTroca);
 }

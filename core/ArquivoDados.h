@@ -93,3 +93,8 @@ void AcrescentaLinhaAdiantamento(QByteArray& saida, const Adiantamento& a);
 std::optional<Falha> EscreveArquivoExercicio(const QString& caminho, const Cabecalho& cabecalho,
                                              const QList<Adiantamento>& linhas,
                                              const std::function<void()>& antesDaTroca = {});
+// The same, the rows' lines taken from `gravadas` where the last write there had them.
+std::optional<Falha> EscreveArquivoExercicio(const QString& caminho, const Cabecalho& cabecalho,
+                                             const QList<Adiantamento>& linhas,
+                                             class LinhasGravadas& gravadas,
+                                             const std::function<void()>& antesDaTroca = {});

@@ -175,6 +175,7 @@ void ModeloAdiantamentos::limpa()
 {
     beginResetModel();
     linhas_.clear();
+    gravadas_.esquece();
     endResetModel();
 }
 
@@ -182,6 +183,7 @@ void ModeloAdiantamentos::defineLinhas(QList<Adiantamento> linhas)
 {
     beginResetModel();
     linhas_ = std::move(linhas);
+    gravadas_.esquece();
     endResetModel();
     if (ordenado_)
         reordena();

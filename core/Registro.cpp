@@ -98,10 +98,9 @@ bool GravaArquivo(FormRegistro& form, Mensagens& mensagens)
     // The file as it was becomes a version once the new one is whole, before it takes the name.
     const QDateTime agora = QDateTime::currentDateTime();
     VersaoGuardada versao;
-    const std::optional<Falha> falha =
-        EscreveArquivoExercicio(Module1::ArquivoExercicio, cabecalho, form.lista().todas(), [&] {
-            versao = GuardaVersao(Module1::ArquivoExercicio, cabecalho.exercicio, agora);
-        });
+    const std::optional<Falha> falha = EscreveArquivoExercicio(
+        Module1::ArquivoExercicio, cabecalho, form.lista().todas(), form.lista().linhasGravadas(),
+        [&] { versao = GuardaVersao(Module1::ArquivoExercicio, cabecalho.exercicio, agora); });
     if (falha) {
         descartaVersaoRepetida(versao);
         mensagens.mostra(falha->texto());
