@@ -368,8 +368,7 @@ struct Janela {
 
     explicit Janela(const RegistroMedido& r) : registro(r)
     {
-        janela.show();
-        QCoreApplication::processEvents();
+        MostraAtiva(janela);
         mudos.mensagens.mostradas.clear(); // the start hint
     }
     ~Janela() { FechaExercicio(); }
@@ -441,6 +440,7 @@ void ImportaJanela(benchmark::State& estado, RegistroMedido& r)
 
         estado.PauseTiming();
         dialogo.reset();
+        QCoreApplication::processEvents();
         estado.ResumeTiming();
         if (!Mostrou(estado, j.mudos.mensagens,
                      {u"Verificação concluida. Deseja Importar os dados agora ?"_s,
@@ -615,9 +615,9 @@ void OrdenaDoArquivo(benchmark::State& estado, RegistroMedido& r)
         estado.PauseTiming();
         const bool carregada = Carregada(estado, *j);
         j.reset();
-        estado.ResumeTiming();
         if (!carregada)
             break;
+        estado.ResumeTiming();
     }
 }
 
@@ -636,10 +636,12 @@ void OrdenaJanela(benchmark::State& estado, RegistroMedido& r)
     }
 }
 
-// Closes the write/restore dialog that a command left open.
+// Closes the write/restore dialog that a command left open, and lets the main window take the
+// screen back (drawn again as the active window), as it does before the clerk's next command.
 void FechaGrava(QWidget& principal)
 {
     delete principal.findChild<frmGrava*>(QString(), Qt::FindDirectChildrenOnly);
+    QCoreApplication::processEvents();
 }
 
 // F6: the header checked, the submission file written from the data file and the dialog that
@@ -701,8 +703,7 @@ void VisualizaJanela(benchmark::State& estado, RegistroMedido& r)
     Servicos servicos{mudos.mensagens, mudos.atividade,    mudos.unidades,
                       mudos.ajuda,     mudos.encerramento, impressao};
     FrmAdiantamentos janela(servicos);
-    janela.show();
-    QCoreApplication::processEvents();
+    MostraAtiva(janela);
     mudos.mensagens.mostradas.clear();
     janela.findChild<QLineEdit*>(u"TxtExercicio"_s)->setText(r.cabecalho.exercicio);
     janela.CmdCarrega_Click();
@@ -772,6 +773,7 @@ void RestauraJanela(benchmark::State& estado, RegistroMedido& r)
 
         estado.PauseTiming();
         delete dialogo.data();
+        QCoreApplication::processEvents();
         estado.ResumeTiming();
         if (!Mostrou(estado, j.mudos.mensagens, {u"Cópia de Segurança restaurada com sucesso."_s}))
             break;
@@ -802,6 +804,7 @@ void CopiaSeguranca(benchmark::State& estado, RegistroMedido& r)
 
         estado.PauseTiming();
         delete dialogo.data();
+        QCoreApplication::processEvents();
         estado.ResumeTiming();
         if (!Mostrou(estado, j.mudos.mensagens, {u"Arquivo de segurança (backup) gravado. "_s}))
             break;

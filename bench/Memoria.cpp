@@ -29,8 +29,7 @@ int main(int argc, char** argv)
     ServicosMudos mudos;
     Servicos servicos = mudos.servicos();
     FrmAdiantamentos janela(servicos);
-    janela.show();
-    QCoreApplication::processEvents();
+    MostraAtiva(janela);
     mudos.mensagens.mostradas.clear(); // the start hint
     if (argc == 3) {
         DefinePastaPrograma(QString::fromLocal8Bit(argv[1]));

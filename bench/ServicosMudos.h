@@ -7,6 +7,8 @@
 #include "PainelVerificacao.h"
 #include "Servicos.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QPrinter>
 #include <QStringList>
 
@@ -112,3 +114,16 @@ public:
     void avancaProgresso(int) override {}
     void bloqueiaComandos(bool) override {}
 };
+
+// Shows the main window as the active one, and lets the start hint it shows on its activation
+// come before anything is measured.
+inline void MostraAtiva(QWidget& janela)
+{
+    janela.show();
+    janela.activateWindow();
+    QElapsedTimer espera;
+    espera.start();
+    while (QApplication::activeWindow() != &janela && espera.elapsed() < 2000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    QCoreApplication::processEvents();
+}

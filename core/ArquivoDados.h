@@ -17,6 +17,7 @@ class LeitorBytes;
 // fields each, Windows-1252 text with CR LF line ends. Also the layout of imports and backups.
 
 using Registro = std::array<QString, 8>;
+using CamposRegistro = std::array<QStringView, 8>;
 
 // Reads the file's fields as a stream, eight at a time wherever the line ends fall: a comma or
 // a line end ends a field, leading blanks are skipped, a field in double quotes is taken
@@ -29,10 +30,19 @@ public:
     bool fim();
     // The next eight fields; failure 62 when the file ends inside the record.
     Registro proximo();
+    // The same as views, valid until the next call: only the fields kept need a text of their
+    // own.
+    const CamposRegistro& proximosCampos();
 
 private:
+    bool linhaSimples();
+    Registro campoACampo();
     QString campo();
+
     LeitorBytes& bytes_;
+    CamposRegistro vistas_;
+    QString linha_;  // a line read whole, which the views show
+    Registro lidos_; // fields read one by one, which the views show otherwise
 };
 
 struct ConteudoExercicio {
@@ -45,13 +55,28 @@ struct ConteudoExercicio {
 // The longest line any reader accepts; the program's own lines are a few hundred bytes.
 inline constexpr qsizetype TamanhoMaximoLinha = 64 * 1024;
 
+// One text for each day of the year that periods name: the rows of a register share a few
+// hundred of them, and need no copy of their own.
+class PeriodosLidos
+{
+public:
+    QString texto(QStringView periodo);
+
+private:
+    std::array<QString, 12 * 31> textos_;
+};
+
 // An advance from the eight fields of a data file line (the rules of the data file reader).
 // Raises a Falha when the value field does not hold a value.
+Adiantamento AdiantamentoDeRegistro(const CamposRegistro& campos);
 Adiantamento AdiantamentoDeRegistro(const Registro& campos);
+// The same, its periods shared with the rows read before.
+Adiantamento AdiantamentoDeRegistro(const CamposRegistro& campos, PeriodosLidos& periodos);
 
 // Reads a whole file of the data file layout; the first record is the header whatever it
 // holds. Raises a Falha where the file cannot be read or is not of the layout.
-ConteudoExercicio LeArquivoExercicio(QIODevice& dispositivo);
+// `registrosPrevistos`, when known (a count of the file's lines), sizes the list once.
+ConteudoExercicio LeArquivoExercicio(QIODevice& dispositivo, qsizetype registrosPrevistos = 0);
 ConteudoExercicio LeArquivoExercicio(const QString& caminho);
 
 // The lines of the data file for a header and rows, CR LF included. Raises failure 5 when a
@@ -67,4 +92,9 @@ void AcrescentaLinhaAdiantamento(QByteArray& saida, const Adiantamento& a);
 // `antesDaTroca` runs once the new file is whole, while the old one still has the name.
 std::optional<Falha> EscreveArquivoExercicio(const QString& caminho, const Cabecalho& cabecalho,
                                              const QList<Adiantamento>& linhas,
+                                             const std::function<void()>& antesDaTroca = {});
+// The same, the rows' lines taken from `gravadas` where the last write there had them.
+std::optional<Falha> EscreveArquivoExercicio(const QString& caminho, const Cabecalho& cabecalho,
+                                             const QList<Adiantamento>& linhas,
+                                             class LinhasGravadas& gravadas,
                                              const std::function<void()>& antesDaTroca = {});

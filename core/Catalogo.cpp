@@ -2,8 +2,7 @@
 
 #include <QStringList>
 
-#include <algorithm>
-#include <vector>
+#include <array>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -117,40 +116,56 @@ int NumeroCodigo(QStringView codigo)
     return numero;
 }
 
-struct CodigoIndice {
-    int codigo;
-    int indice;
-    bool operator<(const CodigoIndice& outro) const
+// The items' codes in a small open-addressing table, so that a lookup is a multiplication and a
+// probe or two: every line of every file read names its element.
+class TabelaCodigos
+{
+public:
+    TabelaCodigos()
     {
-        return codigo < outro.codigo || (codigo == outro.codigo && indice < outro.indice);
+        const QStringList& itens = ItensCatalogo();
+        // From the last item to the first, so that the first of a code stays in its slot.
+        for (int i = static_cast<int>(itens.size()) - 1; i >= 0; --i) {
+            const int numero = NumeroCodigo(CodigoElemento(itens[i]));
+            Q_ASSERT(numero >= 0 || itens[i].isEmpty());
+            if (numero >= 0)
+                entradas_[posicao(numero)] = {numero, i};
+        }
     }
+    int indice(int numero) const
+    {
+        const Entrada& e = entradas_[posicao(numero)];
+        return e.codigo == numero ? e.indice : -1;
+    }
+
+private:
+    struct Entrada {
+        int codigo = -1;
+        int indice = -1;
+    };
+    static constexpr unsigned Tamanho = 256; // a power of two, three times the catalogue
+
+    // The slot that holds the code, or the free one where it would go.
+    unsigned posicao(int numero) const
+    {
+        unsigned h = (static_cast<unsigned>(numero) * 2654435761u) >> 24;
+        while (entradas_[h].codigo != -1 && entradas_[h].codigo != numero)
+            h = (h + 1) & (Tamanho - 1);
+        return h;
+    }
+
+    std::array<Entrada, Tamanho> entradas_{};
 };
 
 } // namespace
 
 int IndiceElemento(QStringView codigo)
 {
-    // Every file line names its element: the items' codes are kept sorted as numbers, so that
-    // a lookup is a few comparisons, not a comparison of texts with each of the 85 items.
-    static const std::vector<CodigoIndice> codigos = [] {
-        std::vector<CodigoIndice> v;
-        const QStringList& itens = ItensCatalogo();
-        for (int i = 0; i < itens.size(); ++i) {
-            const int numero = NumeroCodigo(CodigoElemento(itens[i]));
-            Q_ASSERT(numero >= 0 || itens[i].isEmpty());
-            if (numero >= 0)
-                v.push_back({numero, i});
-        }
-        std::sort(v.begin(), v.end());
-        return v;
-    }();
+    static const TabelaCodigos codigos;
     if (codigo.isEmpty())
         return 0; // the empty item 0
     const int numero = NumeroCodigo(codigo);
-    if (numero < 0)
-        return -1;
-    const auto achado = std::lower_bound(codigos.begin(), codigos.end(), CodigoIndice{numero, -1});
-    return achado != codigos.end() && achado->codigo == numero ? achado->indice : -1;
+    return numero < 0 ? -1 : codigos.indice(numero);
 }
 
 QStringView CodigoElemento(QStringView item)

@@ -13,14 +13,14 @@ qint64 parteInteira(Centavos valor)
     return qAbs(valor / 100);
 }
 
-// A money text built right to left in a buffer of its own, with one allocation: every row's
-// value goes through here when the list is drawn, sorted by value, printed or written.
+// A money text built right to left in `espaco`, without a text of its own: every row's value
+// goes through here when the list is drawn, sorted by value, printed or written.
 // The whole part has at least `digitosMinimos` digits (zero-filled), grouped in threes with
 // points when asked; then the separator and two decimals.
-QString MontaValor(Centavos valor, int digitosMinimos, bool agrupar, char16_t separador)
+QStringView MontaValorEm(Centavos valor, int digitosMinimos, bool agrupar, char16_t separador,
+                         EspacoValor& espaco)
 {
-    char16_t texto[40];
-    char16_t* const fim = texto + std::size(texto);
+    char16_t* const fim = espaco.data() + espaco.size();
     char16_t* p = fim;
     const auto centavos = static_cast<int>(qAbs(valor % 100));
     *--p = char16_t(u'0' + centavos % 10);
@@ -35,7 +35,13 @@ QString MontaValor(Centavos valor, int digitosMinimos, bool agrupar, char16_t se
     }
     if (valor < 0)
         *--p = u'-';
-    return QString(reinterpret_cast<const QChar*>(p), fim - p);
+    return QStringView(p, fim - p);
+}
+
+QString MontaValor(Centavos valor, int digitosMinimos, bool agrupar, char16_t separador)
+{
+    EspacoValor espaco;
+    return MontaValorEm(valor, digitosMinimos, agrupar, separador, espaco).toString();
 }
 
 bool ehBranco(QChar c)
@@ -68,6 +74,11 @@ QString FormataDecimal(Centavos valor)
 QString FormataValorArquivo(Centavos valor)
 {
     return MontaValor(valor, 1, false, u'.');
+}
+
+QStringView FormataValorArquivo(Centavos valor, EspacoValor& espaco)
+{
+    return MontaValorEm(valor, 1, false, u'.', espaco);
 }
 
 QString FormataInteiro(qint64 numero)
@@ -120,11 +131,13 @@ std::optional<Centavos> LeMoeda(const QString& texto)
     return negativo ? -valor : valor;
 }
 
-std::optional<Centavos> LeValorPartes(const QString& inteiro, const QString& decimais)
+std::optional<Centavos> LeValorPartes(QStringView inteiro, QStringView decimais)
 {
+    // Any decimal digit counts, as the toolkit reads digits; the file's own are plain ones.
+    const auto digito = [](QChar c) { return ehDigito(c) ? c.unicode() - u'0' : c.digitValue(); };
     if (decimais.size() != 2 || !decimais[0].isDigit() || !decimais[1].isDigit())
         return std::nullopt;
-    const QString t = inteiro.trimmed();
+    const QStringView t = inteiro.trimmed();
     qsizetype i = 0;
     bool negativo = false;
     if (i < t.size() && (t[i] == u'-' || t[i] == u'+')) {
@@ -137,9 +150,11 @@ std::optional<Centavos> LeValorPartes(const QString& inteiro, const QString& dec
     for (; i < t.size(); ++i) {
         if (!t[i].isDigit())
             return std::nullopt;
-        valor = valor * 10 + t[i].digitValue();
+        valor = valor * 10 + digito(t[i]);
     }
-    valor = valor * 100 + decimais.toInt();
+    const bool decimaisSimples = ehDigito(decimais[0]) && ehDigito(decimais[1]);
+    valor = valor * 100 +
+            (decimaisSimples ? digito(decimais[0]) * 10 + digito(decimais[1]) : decimais.toInt());
     return negativo ? -valor : valor;
 }
 
@@ -208,7 +223,11 @@ double LeNumero(QStringView texto)
     return negativo ? -valor : valor;
 }
 
-std::optional<QDate> LePeriodo(QStringView ddmm, int ano)
+namespace
+{
+
+// Day and month of a "dd/mm" text, when it is one; the day is not checked against the month.
+std::optional<std::pair<int, int>> DiaMes(QStringView ddmm)
 {
     if (ddmm.size() != 5 || ddmm[2] != u'/')
         return std::nullopt;
@@ -216,18 +235,40 @@ std::optional<QDate> LePeriodo(QStringView ddmm, int ano)
         if (ddmm[i] < u'0' || ddmm[i] > u'9')
             return std::nullopt;
     }
-    const int dia = (ddmm[0].unicode() - u'0') * 10 + (ddmm[1].unicode() - u'0');
-    const int mes = (ddmm[3].unicode() - u'0') * 10 + (ddmm[4].unicode() - u'0');
-    const QDate data(ano, mes, dia);
-    if (!data.isValid())
+    return std::pair((ddmm[0].unicode() - u'0') * 10 + (ddmm[1].unicode() - u'0'),
+                     (ddmm[3].unicode() - u'0') * 10 + (ddmm[4].unicode() - u'0'));
+}
+
+// The calendar's rule, without building a date: every period of every file line is checked.
+bool DiaExiste(int dia, int mes, int ano)
+{
+    if (mes < 1 || mes > 12 || dia < 1)
+        return false;
+    static constexpr int Dias[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool bissexto = (ano % 4 == 0 && ano % 100 != 0) || ano % 400 == 0;
+    return dia <= Dias[mes - 1] + (mes == 2 && bissexto ? 1 : 0);
+}
+
+} // namespace
+
+bool PeriodoExiste(QStringView ddmm, int ano)
+{
+    const auto diaMes = DiaMes(ddmm);
+    return diaMes && ano >= 1 && DiaExiste(diaMes->first, diaMes->second, ano);
+}
+
+std::optional<QDate> LePeriodo(QStringView ddmm, int ano)
+{
+    if (!PeriodoExiste(ddmm, ano))
         return std::nullopt;
-    return data;
+    const auto [dia, mes] = *DiaMes(ddmm);
+    return QDate(ano, mes, dia);
 }
 
 QString ChaveMesDia(const QString& ddmm)
 {
     // Any leap year admits every day/month pair, so 29/02 keys as 0229 in every exercise.
-    if (!LePeriodo(ddmm, 2000))
+    if (!PeriodoExiste(ddmm, 2000))
         return ddmm;
     return ddmm.mid(3, 2) + ddmm.left(2);
 }

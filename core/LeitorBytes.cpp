@@ -26,6 +26,22 @@ bool LeitorBytes::enche()
     return lidos > 0;
 }
 
+VirgulasDaLinha ProcuraVirgulas(QByteArrayView linha)
+{
+    VirgulasDaLinha v;
+    const char* const inicio = linha.data();
+    const char* const fim = inicio + linha.size();
+    for (const char* p = inicio; p < fim && v.total < 8; ++p) {
+        p = static_cast<const char*>(std::memchr(p, ',', static_cast<size_t>(fim - p)));
+        if (p == nullptr)
+            break;
+        if (v.total < 7)
+            v.posicoes[v.total] = p - inicio;
+        ++v.total;
+    }
+    return v;
+}
+
 bool LeitorBytes::linha(QByteArray& saida)
 {
     saida.resize(0); // keeps the capacity for the next line
@@ -81,12 +97,37 @@ QFile& AbreParaLer(QFile& arquivo)
     return arquivo;
 }
 
+// The largest file a command holds in memory for its passes: many times a register at its
+// largest (32,766 advances of a few hundred bytes).
+constexpr qint64 MaximoEmMemoria = 64 * 1024 * 1024;
+
 } // namespace
 
-qint64 ContaLinhasArquivo(const QString& caminho)
+QIODevice& ArquivoLido::abre()
 {
-    QFile arquivo(caminho);
-    LeitorBytes leitor(AbreParaLer(arquivo));
+    if (lido_) {
+        memoria_.seek(0);
+        return memoria_;
+    }
+    arquivo_.close();
+    arquivo_.setFileName(caminho_);
+    AbreParaLer(arquivo_);
+    if (arquivo_.size() > MaximoEmMemoria)
+        return arquivo_;
+    bytes_ = arquivo_.readAll();
+    const bool falhou = arquivo_.error() != QFileDevice::NoError;
+    arquivo_.close();
+    if (falhou)
+        throw Falha::numerada(Falha::ErroDispositivo);
+    lido_ = true;
+    memoria_.setBuffer(&bytes_);
+    memoria_.open(QIODevice::ReadOnly);
+    return memoria_;
+}
+
+qint64 ContaLinhasArquivo(QIODevice& dispositivo)
+{
+    LeitorBytes leitor(dispositivo);
     qint64 linhas = 0;
     bool pendente = false;   // bytes after the last line end: one more line
     bool depoisDeCr = false; // a line feed that follows belongs to that line end
@@ -115,14 +156,26 @@ qint64 ContaLinhasArquivo(const QString& caminho)
     return pendente ? linhas + 1 : linhas;
 }
 
-void PercorreLinhas(const QString& caminho,
-                    const std::function<bool(const QByteArray& linha)>& cadaLinha)
+qint64 ContaLinhasArquivo(const QString& caminho)
 {
     QFile arquivo(caminho);
-    LeitorBytes leitor(AbreParaLer(arquivo));
+    return ContaLinhasArquivo(AbreParaLer(arquivo));
+}
+
+void PercorreLinhas(QIODevice& dispositivo,
+                    const std::function<bool(const QByteArray& linha)>& cadaLinha)
+{
+    LeitorBytes leitor(dispositivo);
     QByteArray linha;
     while (leitor.linha(linha)) {
         if (!cadaLinha(linha))
             return;
     }
+}
+
+void PercorreLinhas(const QString& caminho,
+                    const std::function<bool(const QByteArray& linha)>& cadaLinha)
+{
+    QFile arquivo(caminho);
+    PercorreLinhas(AbreParaLer(arquivo), cadaLinha);
 }

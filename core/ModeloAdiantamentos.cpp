@@ -1,7 +1,7 @@
 #include "ModeloAdiantamentos.h"
 
 #include <algorithm>
-#include <numeric>
+#include <array>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -175,6 +175,7 @@ void ModeloAdiantamentos::limpa()
 {
     beginResetModel();
     linhas_.clear();
+    gravadas_.esquece();
     endResetModel();
 }
 
@@ -182,6 +183,7 @@ void ModeloAdiantamentos::defineLinhas(QList<Adiantamento> linhas)
 {
     beginResetModel();
     linhas_ = std::move(linhas);
+    gravadas_.esquece();
     endResetModel();
     if (ordenado_)
         reordena();
@@ -208,16 +210,99 @@ void ModeloAdiantamentos::ordena(int chave, Qt::SortOrder ordem)
     reordena();
 }
 
+namespace
+{
+
+// A row's key for the sort: the first characters after those all keys share, folded and packed
+// so that comparing the numbers compares those characters; the rest of the text decides ties.
+struct ChaveOrdenacao {
+    quint64 prefixo[3];
+    int linha;
+    bool inteira; // the packed characters are all the key has after the shared ones
+
+    // Negative, zero or positive, as the packed characters compare.
+    int comparaPrefixo(const ChaveOrdenacao& outra) const
+    {
+        for (int i = 0; i < 3; ++i) {
+            if (prefixo[i] != outra.prefixo[i])
+                return prefixo[i] < outra.prefixo[i] ? -1 : 1;
+        }
+        return 0;
+    }
+};
+
+constexpr int CaracteresNoPrefixo = 12;
+
+// How many characters, folded, every key shares from its start; -1 when a half of a surrogate
+// pair lies there or in the characters packed after them (the toolkit compares those as pairs).
+qsizetype PrefixoComum(const QList<QString>& chaves)
+{
+    if (chaves.isEmpty())
+        return 0;
+    const QString& primeira = chaves.front();
+    qsizetype comum = primeira.size();
+    for (const QString& c : chaves) {
+        comum = std::min(comum, c.size());
+        for (qsizetype i = 0; i < comum; ++i) {
+            if (Dobra(c[i].unicode()) != Dobra(primeira[i].unicode())) {
+                comum = i;
+                break;
+            }
+        }
+    }
+    for (const QString& c : chaves) {
+        const qsizetype ate = std::min(c.size(), comum + CaracteresNoPrefixo);
+        for (qsizetype i = 0; i < ate; ++i) {
+            if (QChar::isSurrogate(c[i].unicode()))
+                return -1;
+        }
+    }
+    return comum;
+}
+
+ChaveOrdenacao Chave(const QString& texto, qsizetype de, int linha)
+{
+    ChaveOrdenacao c{{0, 0, 0}, linha, texto.size() <= de + CaracteresNoPrefixo};
+    for (qsizetype i = 0; i < CaracteresNoPrefixo; ++i) {
+        const qsizetype j = de + i;
+        const char16_t dobrado = j < texto.size() ? Dobra(texto[j].unicode()) : 0;
+        // A character that folds to nothing packs as the end of the text does.
+        c.inteira = c.inteira && (j >= texto.size() || dobrado != 0);
+        c.prefixo[i / 4] = (c.prefixo[i / 4] << 16) | dobrado;
+    }
+    return c;
+}
+
+} // namespace
+
 void ModeloAdiantamentos::reordena()
 {
-    // The key texts are computed once per sort, not at every comparison.
+    // The key texts are computed once per sort, not at every comparison, and most comparisons
+    // are of a few characters packed in a number beside each row: the texts lie all over memory.
     QList<QString> chaves(linhas());
     for (int i = 0; i < linhas(); ++i)
         chaves[i] = texto(i, chave_);
+    const qsizetype comum = PrefixoComum(chaves);
+    std::vector<ChaveOrdenacao> ordenadas(linhas());
+    for (int i = 0; i < linhas(); ++i)
+        ordenadas[i] = comum < 0 ? ChaveOrdenacao{{0, 0, 0}, i, false} : Chave(chaves[i], comum, i);
+    const bool ascendente = ordem_ == Qt::AscendingOrder;
+    std::stable_sort(ordenadas.begin(), ordenadas.end(),
+                     [&](const ChaveOrdenacao& a, const ChaveOrdenacao& b) {
+                         if (const int c = a.comparaPrefixo(b); c != 0)
+                             return ascendente ? c < 0 : c > 0;
+                         // Equal packed characters that are the whole keys: equal keys.
+                         if (a.inteira && b.inteira)
+                             return false;
+                         const QString& x = chaves[a.linha];
+                         const QString& y = chaves[b.linha];
+                         if (x.size() == y.size() && x == y)
+                             return false;
+                         return compara(x, y) < 0;
+                     });
     std::vector<int> ordemNova(linhas());
-    std::iota(ordemNova.begin(), ordemNova.end(), 0);
-    std::stable_sort(ordemNova.begin(), ordemNova.end(),
-                     [&](int a, int b) { return compara(chaves[a], chaves[b]) < 0; });
+    for (int i = 0; i < linhas(); ++i)
+        ordemNova[i] = ordenadas[i].linha;
 
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     std::vector<int> novaPosicao(linhas());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Adiantamento.h"
+#include "LinhasGravadas.h"
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -53,6 +54,10 @@ public:
     // Sets one column of every row whose CPF key matches: the creditor's name of one CPF.
     void renomeiaCredor(const QString& chaveCpf, const QString& nome);
 
+    // The rows' lines as the data file last got them, for the next write to copy what did not
+    // change (they depend on the rows alone, so any change of the list keeps them right).
+    LinhasGravadas& linhasGravadas() const { return gravadas_; }
+
     // Sort state of the list: off until the first sort, never switched off again.
     bool ordenado() const { return ordenado_; }
     int chaveOrdenacao() const { return chave_; }
@@ -70,4 +75,5 @@ private:
     bool ordenado_ = false;
     int chave_ = 0;
     Qt::SortOrder ordem_ = Qt::AscendingOrder;
+    mutable LinhasGravadas gravadas_;
 };

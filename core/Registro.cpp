@@ -98,10 +98,9 @@ bool GravaArquivo(FormRegistro& form, Mensagens& mensagens)
     // The file as it was becomes a version once the new one is whole, before it takes the name.
     const QDateTime agora = QDateTime::currentDateTime();
     VersaoGuardada versao;
-    const std::optional<Falha> falha =
-        EscreveArquivoExercicio(Module1::ArquivoExercicio, cabecalho, form.lista().todas(), [&] {
-            versao = GuardaVersao(Module1::ArquivoExercicio, cabecalho.exercicio, agora);
-        });
+    const std::optional<Falha> falha = EscreveArquivoExercicio(
+        Module1::ArquivoExercicio, cabecalho, form.lista().todas(), form.lista().linhasGravadas(),
+        [&] { versao = GuardaVersao(Module1::ArquivoExercicio, cabecalho.exercicio, agora); });
     if (falha) {
         descartaVersaoRepetida(versao);
         mensagens.mostra(falha->texto());
@@ -133,21 +132,27 @@ void ExcluiArquivoExercicio(Mensagens& mensagens)
     avisaVersao(mensagens, ConcluiVersao(versao, exercicio, agora.date()), u"excluído"_s);
 }
 
-int ContaLinhas(const QString& caminho)
+int ContaLinhas(ArquivoLido& arquivo)
 {
     Module1::TotalLinhas = 0;
-    Module1::TotalLinhas = ContaLinhasArquivo(caminho);
+    Module1::TotalLinhas = ContaLinhasArquivo(arquivo.abre());
     return Module1::TotalLinhas;
 }
 
-int CarregaArquivo(const QString& caminho, FormRegistro& form, Mensagens& mensagens,
+int ContaLinhas(const QString& caminho)
+{
+    ArquivoLido arquivo(caminho);
+    return ContaLinhas(arquivo);
+}
+
+int CarregaArquivo(ArquivoLido& arquivo, FormRegistro& form, Mensagens& mensagens,
                    Atividade& atividade, AoFalhar aoFalhar)
 {
     try {
-        const int linhas = ContaLinhas(caminho);
+        const int linhas = ContaLinhas(arquivo);
         form.progresso(1, linhas + 1, 1);
         atividade.processaEventos();
-        ConteudoExercicio conteudo = LeArquivoExercicio(caminho);
+        ConteudoExercicio conteudo = LeArquivoExercicio(arquivo.abre(), linhas);
         // An empty file has no header: the header fields keep what they hold.
         if (conteudo.registros > 0)
             form.defineCabecalho(conteudo.cabecalho);
@@ -165,4 +170,11 @@ int CarregaArquivo(const QString& caminho, FormRegistro& form, Mensagens& mensag
         }
         return 0;
     }
+}
+
+int CarregaArquivo(const QString& caminho, FormRegistro& form, Mensagens& mensagens,
+                   Atividade& atividade, AoFalhar aoFalhar)
+{
+    ArquivoLido arquivo(caminho);
+    return CarregaArquivo(arquivo, form, mensagens, atividade, aoFalhar);
 }

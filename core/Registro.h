@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class ArquivoLido;
 class FormRegistro;
 class Mensagens;
 class Atividade;
@@ -40,8 +41,12 @@ enum class AoFalhar {
 
 // Replaces the header and the list with the contents of a file of the data file layout. Returns
 // 1 when loaded; 0 after its own message. Nothing is changed before the whole file was read.
+int CarregaArquivo(ArquivoLido& arquivo, FormRegistro& form, Mensagens& mensagens,
+                   Atividade& atividade, AoFalhar aoFalhar = AoFalhar::LimpaJanela);
 int CarregaArquivo(const QString& caminho, FormRegistro& form, Mensagens& mensagens,
                    Atividade& atividade, AoFalhar aoFalhar = AoFalhar::LimpaJanela);
 
-// Lines of a file as the program's readers count them (CR, optionally followed by LF).
+// Lines of a file as the program's readers count them (CR, optionally followed by LF), kept in
+// Module1::TotalLinhas.
+int ContaLinhas(ArquivoLido& arquivo);
 int ContaLinhas(const QString& caminho);

@@ -16,12 +16,13 @@ int digitoVerificador(const char16_t* digitos, int quantos, int pesoInicial, int
     return resto < 2 ? 0 : 11 - resto;
 }
 
-} // namespace
+enum class DigitosCPF { Nenhum, Invalidos, Lidos };
 
-QString ValidaCPF(QString& cpf)
+// The digits of a CPF text, zero-filled on the left to eleven. Nenhum when it has none;
+// Invalidos when it has only zeros or more than eleven.
+DigitosCPF LeDigitosCPF(QStringView cpf, char16_t (&digitos)[11])
 {
-    // The digits are gathered in place, zero-filled on the left: every line of a verified file
-    // comes through here, and only the one text that goes back into `cpf` is built.
+    // Gathered in place: every line of a verified file comes through here.
     char16_t lidos[11];
     int total = 0;
     bool soZeros = true;
@@ -30,35 +31,64 @@ QString ValidaCPF(QString& cpf)
             continue;
         // More digits than a CPF holds: no CPF at all, and never a shortened one.
         if (total == 11)
-            return {};
+            return DigitosCPF::Invalidos;
         soZeros = soZeros && c == u'0';
         lidos[total++] = c.unicode();
     }
-    if (total == 0) {
+    if (total == 0)
+        return DigitosCPF::Nenhum;
+    if (soZeros)
+        return DigitosCPF::Invalidos;
+    std::fill(digitos, digitos + 11 - total, u'0');
+    std::copy(lidos, lidos + total, digitos + 11 - total);
+    return DigitosCPF::Lidos;
+}
+
+bool DigitosConferem(const char16_t (&digitos)[11])
+{
+    const int c1 = digitoVerificador(digitos, 9, 10, 0);
+    const int c2 = digitoVerificador(digitos, 9, 11, 2 * c1);
+    return digitos[9] - u'0' == c1 && digitos[10] - u'0' == c2;
+}
+
+} // namespace
+
+QString ValidaCPF(QString& cpf)
+{
+    char16_t digitos[11];
+    switch (LeDigitosCPF(cpf, digitos)) {
+    case DigitosCPF::Nenhum:
         if (cpf.trimmed().isEmpty())
             cpf = QString();
         return {};
-    }
-    if (soZeros)
+    case DigitosCPF::Invalidos:
         return {};
-    char16_t digitos[11];
-    std::fill(digitos, digitos + 11 - total, u'0');
-    std::copy(lidos, lidos + total, digitos + 11 - total);
+    case DigitosCPF::Lidos:
+        break;
+    }
     cpf = QString(reinterpret_cast<const QChar*>(digitos), 11);
-    const int c1 = digitoVerificador(digitos, 9, 10, 0);
-    const int c2 = digitoVerificador(digitos, 9, 11, 2 * c1);
-    if (digitos[9] - u'0' == c1 && digitos[10] - u'0' == c2)
-        return cpf;
-    return {};
+    return DigitosConferem(digitos) ? cpf : QString();
 }
 
-bool PeriodoValido(QStringView campo, QStringView exercicio)
+bool CPFValido(QStringView cpf)
+{
+    char16_t digitos[11];
+    return LeDigitosCPF(cpf, digitos) == DigitosCPF::Lidos && DigitosConferem(digitos);
+}
+
+std::optional<int> AnoDoExercicio(QStringView exercicio)
 {
     bool ok = false;
     const int ano = exercicio.trimmed().toInt(&ok);
     if (!ok || ano < 100 || ano > 9999)
-        return false;
-    return LePeriodo(campo, ano).has_value();
+        return std::nullopt;
+    return ano;
+}
+
+bool PeriodoValido(QStringView campo, QStringView exercicio)
+{
+    const std::optional<int> ano = AnoDoExercicio(exercicio);
+    return ano && PeriodoExiste(campo, *ano);
 }
 
 QString TrocaVirgula(const QString& texto)

@@ -1,6 +1,7 @@
 #include "Win1252.h"
 
 #include <array>
+#include <cstring>
 
 namespace
 {
@@ -59,9 +60,62 @@ QString decodifica(QByteArrayView bytes)
     return texto;
 }
 
+namespace
+{
+
+// Whether the bytes hold none that decode otherwise than in Latin-1 (0x80 to 0x9F) and no NUL:
+// such text, nearly every line of a register, widens byte for byte. Eight bytes are looked at
+// a time, every field and line read comes through here.
+bool SoLatin1(QByteArrayView bytes)
+{
+    constexpr quint64 Uns = 0x0101010101010101ULL;
+    constexpr quint64 Altos = 0x8080808080808080ULL;
+    // A byte of zero among the eight sets its high bit here.
+    const auto temZero = [](quint64 x) { return (x - Uns) & ~x & Altos; };
+    const char* p = bytes.data();
+    qsizetype resto = bytes.size();
+    for (; resto >= 8; p += 8, resto -= 8) {
+        quint64 x;
+        std::memcpy(&x, p, 8);
+        // 0x80 to 0x9F are the bytes whose top three bits are 100.
+        if (temZero(x) | temZero((x & 0xE0E0E0E0E0E0E0E0ULL) ^ Altos))
+            return false;
+    }
+    for (; resto > 0; ++p, --resto) {
+        const auto u = static_cast<unsigned char>(*p);
+        if (u == 0 || (u & 0xE0) == 0x80)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool decodificaEstritoEm(QByteArrayView bytes, QString& saida)
+{
+    if (SoLatin1(bytes)) {
+        // The toolkit's vectorised widening, into the memory `saida` already has.
+        saida.resize(0);
+        saida.append(QLatin1StringView(bytes.data(), bytes.size()));
+        return true;
+    }
+    saida.resize(bytes.size());
+    char16_t* destino = reinterpret_cast<char16_t*>(saida.data());
+    const char* origem = bytes.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(origem[i]);
+        if (!definido(b))
+            return false;
+        destino[i] = paraUnicode(b);
+    }
+    return true;
+}
+
 std::optional<QString> decodificaEstrito(QByteArrayView bytes)
 {
-    // One pass that checks and decodes: every field of every line read comes through here.
+    if (SoLatin1(bytes))
+        return QString::fromLatin1(bytes);
+    // One pass that checks and decodes the rest.
     QString texto(bytes.size(), Qt::Uninitialized);
     char16_t* saida = reinterpret_cast<char16_t*>(texto.data());
     for (qsizetype i = 0; i < bytes.size(); ++i) {

@@ -15,6 +15,9 @@ QString decodifica(QByteArrayView bytes);
 
 // Decodes text that must be clean: nothing when it holds a NUL byte or an undefined byte.
 std::optional<QString> decodificaEstrito(QByteArrayView bytes);
+// The same into `saida`, whose memory is reused from one call to the next; false (and `saida`
+// undefined) when the text is not clean.
+bool decodificaEstritoEm(QByteArrayView bytes, QString& saida);
 
 // Encodes text; nothing when a character has no byte in the code page (it is never replaced).
 std::optional<QByteArray> codifica(QStringView texto);

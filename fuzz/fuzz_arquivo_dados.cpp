@@ -2,6 +2,8 @@
 // It either refuses the file with a numbered failure or loads it; what it loads, written back
 // by the data file writer, must read back to the same register, less the leading blanks that
 // the reader skips in every field (kept only inside quotes, which the writer does not write).
+// The reader takes a line as the program writes it whole and any other field by field: fed one
+// byte at a time, so that it reads every record field by field, it must give the same.
 
 #include "ArquivoDados.h"
 
@@ -20,6 +22,40 @@ ConteudoExercicio le(const QByteArray& bytes)
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     return LeArquivoExercicio(buffer);
+}
+
+// Gives its bytes one at a time: no line is ever whole in the reader's buffer.
+class UmBytePorVez final : public QIODevice
+{
+public:
+    explicit UmBytePorVez(const QByteArray& bytes) : bytes_(bytes) { open(ReadOnly); }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char* destino, qint64 maximo) override
+    {
+        if (lidos_ == bytes_.size() || maximo <= 0)
+            return 0;
+        *destino = bytes_[lidos_++];
+        return 1;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    const QByteArray& bytes_;
+    qsizetype lidos_ = 0;
+};
+
+// The failure's number when the reading fails; 0 when it reads `conteudo`.
+int leCampoACampo(const QByteArray& bytes, ConteudoExercicio& conteudo)
+{
+    UmBytePorVez dispositivo(bytes);
+    try {
+        conteudo = LeArquivoExercicio(dispositivo);
+    } catch (const Falha& falha) {
+        return falha.numero;
+    }
+    return 0;
 }
 
 std::optional<QByteArray> escreve(const ConteudoExercicio& c)
@@ -70,14 +106,22 @@ ConteudoExercicio comoRelido(ConteudoExercicio c)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(dados), static_cast<qsizetype>(tamanho));
+    ConteudoExercicio campoACampo;
+    const int falhaCampoACampo = leCampoACampo(bytes, campoACampo);
     ConteudoExercicio conteudo;
     try {
         conteudo = le(bytes);
     } catch (const Falha& falha) {
         if (falha.numero <= 0 || falha.descricao.isEmpty())
             falhou("a refusal without a number or a description");
+        if (falha.numero != falhaCampoACampo)
+            falhou("read field by field, the file gives another failure or none");
         return 0;
     }
+    if (falhaCampoACampo != 0 || campoACampo.cabecalho != conteudo.cabecalho ||
+        campoACampo.adiantamentos != conteudo.adiantamentos ||
+        campoACampo.registros != conteudo.registros)
+        falhou("read field by field, the file gives another register");
     if (bytes.isEmpty())
         return 0;
     const std::optional<QByteArray> escrito = escreve(conteudo);

@@ -7,8 +7,6 @@
 #include "Validacao.h"
 
 #include <QBuffer>
-#include <QFile>
-#include <QFileInfo>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -81,12 +79,22 @@ ResultadoImportacao ConverteImportacao(const QByteArray& bytes,
     return ConverteImportacao(buffer, avanca);
 }
 
+ResultadoImportacao ConverteImportacao(ArquivoLido& arquivo,
+                                       const std::function<void(int valor)>& avanca)
+{
+    QIODevice* dispositivo = nullptr;
+    try {
+        dispositivo = &arquivo.abre();
+    } catch (const Falha&) {
+        return RegistroRecusado{1};
+    }
+    return ConverteImportacao(*dispositivo, avanca);
+}
+
 ResultadoImportacao ConverteImportacao(const QString& caminho,
                                        const std::function<void(int valor)>& avanca)
 {
-    QFile arquivo(caminho);
-    if (AbreParaLeitura(arquivo))
-        return RegistroRecusado{1};
+    ArquivoLido arquivo(caminho);
     return ConverteImportacao(arquivo, avanca);
 }
 

@@ -11,6 +11,8 @@
 #include <optional>
 #include <variant>
 
+class ArquivoLido;
+
 // The register an import file holds, converted whole before anything of the open register
 // changes.
 struct DadosImportados {
@@ -58,6 +60,8 @@ ResultadoImportacao ConverteImportacao(QIODevice& dispositivo,
 ResultadoImportacao ConverteImportacao(const QByteArray& bytes,
                                        const std::function<void(int valor)>& avanca = {});
 // The file is opened here; one that cannot be opened or read is refused at the record it was at.
+ResultadoImportacao ConverteImportacao(ArquivoLido& arquivo,
+                                       const std::function<void(int valor)>& avanca = {});
 ResultadoImportacao ConverteImportacao(const QString& caminho,
                                        const std::function<void(int valor)>& avanca = {});
 

@@ -3,10 +3,12 @@
 #include "PainelVerificacao.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QPointer>
 
 #include <memory>
 
+class ArquivoLido;
 class FormRegistro;
 class ListaUnidades;
 struct Servicos;
@@ -55,8 +57,10 @@ private:
     Servicos& servicos_;
     bool bloqueado_ = false;
     QPointer<QWidget> focoAntesDoBloqueio_;
-    // The file the running verification checks, which the import then reads.
-    QString arquivoEmVerificacao_;
+    // The file the running verification checks, read from disk once: the import converts the
+    // very bytes that passed.
+    std::unique_ptr<ArquivoLido> arquivoEmVerificacao_;
+    QElapsedTimer barraDesenhada_; // since the progress bar last moved on screen
 
     // The layout, from FrmImportacao.ui; the drive list, which needs the drives, is made here.
     const std::unique_ptr<Ui::FrmImportacao> ui_;

@@ -51,7 +51,7 @@ private:
 
 } // namespace
 
-std::optional<RecusaLinha> Verifica(const QString& caminho, const VarianteVerificacao& variante,
+std::optional<RecusaLinha> Verifica(ArquivoLido& arquivo, const VarianteVerificacao& variante,
                                     const QString& exercicio, PainelVerificacao& painel,
                                     Atividade& atividade)
 {
@@ -59,13 +59,13 @@ std::optional<RecusaLinha> Verifica(const QString& caminho, const VarianteVerifi
         // Zero before the file is opened, so a file that cannot be opened names line 0.
         Module1::TotalLinhas = 0;
         if (variante.contagemCedeEventos) {
-            PercorreLinhas(caminho, [&](const QByteArray&) {
+            PercorreLinhas(arquivo.abre(), [&](const QByteArray&) {
                 ++Module1::TotalLinhas;
                 atividade.processaEventosNoLaco();
                 return true;
             });
         } else {
-            Module1::TotalLinhas = ContaLinhasArquivo(caminho);
+            Module1::TotalLinhas = ContaLinhasArquivo(arquivo.abre());
         }
         Inteiro32 maximo = Module1::TotalLinhas;
         maximo += 1;
@@ -77,7 +77,7 @@ std::optional<RecusaLinha> Verifica(const QString& caminho, const VarianteVerifi
         VerificadorLinhas verificador(variante, exercicio, Module1::TotalLinhas);
         std::optional<RecusaLinha> recusa;
         Module1::TotalLinhas = 0;
-        PercorreLinhas(caminho, [&](const QByteArray& linha) {
+        PercorreLinhas(arquivo.abre(), [&](const QByteArray& linha) {
             ++Module1::TotalLinhas;
             Inteiro32 valor = Module1::TotalLinhas;
             valor += 1;
@@ -91,23 +91,45 @@ std::optional<RecusaLinha> Verifica(const QString& caminho, const VarianteVerifi
     }
 }
 
-bool VerificaArquivo(const QString& caminho, const QString& exercicio, PainelVerificacao& painel,
+std::optional<RecusaLinha> Verifica(const QString& caminho, const VarianteVerificacao& variante,
+                                    const QString& exercicio, PainelVerificacao& painel,
+                                    Atividade& atividade)
+{
+    ArquivoLido arquivo(caminho);
+    return Verifica(arquivo, variante, exercicio, painel, atividade);
+}
+
+bool VerificaArquivo(ArquivoLido& arquivo, const QString& exercicio, PainelVerificacao& painel,
                      Mensagens& mensagens, Atividade& atividade)
 {
     const Bloqueio bloqueio(painel);
     const std::optional<RecusaLinha> recusa =
-        Verifica(caminho, VarianteVerificacao::arquivo(), exercicio, painel, atividade);
+        Verifica(arquivo, VarianteVerificacao::arquivo(), exercicio, painel, atividade);
     if (recusa)
         MostraRecusa(*recusa, mensagens);
     return !recusa;
 }
 
+bool VerificaArquivo(const QString& caminho, const QString& exercicio, PainelVerificacao& painel,
+                     Mensagens& mensagens, Atividade& atividade)
+{
+    ArquivoLido arquivo(caminho);
+    return VerificaArquivo(arquivo, exercicio, painel, mensagens, atividade);
+}
+
 bool VerificaImportacao(const QString& caminho, PainelVerificacao& painel, Mensagens& mensagens,
+                        Atividade& atividade, const std::function<bool()>& importarDados)
+{
+    ArquivoLido arquivo(caminho);
+    return VerificaImportacao(arquivo, painel, mensagens, atividade, importarDados);
+}
+
+bool VerificaImportacao(ArquivoLido& arquivo, PainelVerificacao& painel, Mensagens& mensagens,
                         Atividade& atividade, const std::function<bool()>& importarDados)
 {
     Bloqueio bloqueio(painel);
     const std::optional<RecusaLinha> recusa =
-        Verifica(caminho, VarianteVerificacao::importacao(), {}, painel, atividade);
+        Verifica(arquivo, VarianteVerificacao::importacao(), {}, painel, atividade);
     if (recusa) {
         MostraRecusa(*recusa, mensagens);
         painel.ocultaStatus(false);

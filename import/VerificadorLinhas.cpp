@@ -4,6 +4,7 @@
 #include "Catalogo.h"
 #include "Estreito.h"
 #include "Formatos.h"
+#include "LeitorBytes.h"
 #include "Module1.h"
 #include "Validacao.h"
 #include "Win1252.h"
@@ -18,7 +19,7 @@ namespace
 
 bool branco(QStringView campo)
 {
-    return campo.trimmed().isEmpty();
+    return std::all_of(campo.begin(), campo.end(), [](QChar c) { return c.isSpace(); });
 }
 
 bool ehDigito(QChar c)
@@ -34,8 +35,9 @@ RecusaLinha naLinha(const QString& antes, int linha)
 
 // The NE as the register keeps it: digits only, leading zeros dropped, at most the nine digits
 // of the entry field. Anything else would load as a number the operator never typed (cut to
-// nine digits, or rounded from a fraction), or not load at all.
-std::optional<QString> NotaEmpenhoNormalizada(QStringView campo)
+// nine digits, or rounded from a fraction), or not load at all. Its text ("########0") is the
+// number's decimal form.
+std::optional<int> NotaEmpenhoNormalizada(QStringView campo)
 {
     QStringView digitos = campo.trimmed();
     if (!std::all_of(digitos.begin(), digitos.end(), ehDigito))
@@ -44,7 +46,10 @@ std::optional<QString> NotaEmpenhoNormalizada(QStringView campo)
         digitos = digitos.sliced(1);
     if (digitos.size() > 9)
         return std::nullopt;
-    return digitos.toString();
+    int numero = 0;
+    for (const QChar c : digitos)
+        numero = numero * 10 + (c.unicode() - u'0');
+    return numero;
 }
 
 // A value as the data file writer lays it out and the readers take it apart: optional sign, a
@@ -95,7 +100,7 @@ long long InteiroMaisProximo(double valor)
 
 VerificadorLinhas::VerificadorLinhas(const VarianteVerificacao& variante, QString exercicio,
                                      qsizetype linhas)
-    : variante_(variante), exercicio_(std::move(exercicio))
+    : variante_(variante), ano_(AnoDoExercicio(exercicio))
 {
     notasEmpenho_.reserve(linhas);
 }
@@ -107,30 +112,21 @@ RecusaLinha VerificadorLinhas::foraDoLayout(int linha) const
 
 std::optional<RecusaLinha> VerificadorLinhas::verifica(QByteArrayView bytes, int linha)
 {
-    const std::optional<QString> limpo = Win1252::decodificaEstrito(bytes);
-    const QString texto = limpo ? *limpo : Win1252::decodifica(bytes);
+    const bool limpo = Win1252::decodificaEstritoEm(bytes, texto_);
+    if (!limpo)
+        texto_ = Win1252::decodifica(bytes);
+    const QString& texto = texto_;
     // What the file readers would take differently from what is checked here: bytes that are
     // no text, a line feed (it ends a field there), a line longer than they accept, and a
-    // double quote that does not enclose its whole field.
-    // Commas and line feeds found in one pass over the bytes, which decode one to one into the
-    // text's characters.
-    std::array<qsizetype, 7> posicoes{};
-    qsizetype totalVirgulas = 0;
-    bool avancoDeLinha = false;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == ',') {
-            if (totalVirgulas < 7)
-                posicoes[totalVirgulas] = i;
-            ++totalVirgulas;
-        } else if (bytes[i] == '\n') {
-            avancoDeLinha = true;
-        }
-    }
-    const bool legivel = limpo && !avancoDeLinha && bytes.size() <= TamanhoMaximoLinha;
+    // double quote that does not enclose its whole field. Commas, line feeds and quotes are
+    // found in one pass over the bytes, which decode one to one into the text's characters.
+    const VirgulasDaLinha virgulasLidas = ProcuraVirgulas(bytes);
+    const bool aspas = ContemByte(bytes, '"');
+    const bool legivel = limpo && !ContemByte(bytes, '\n') && bytes.size() <= TamanhoMaximoLinha;
 
     if (texto.isEmpty() || texto.front() == u' ' || texto.front() == u',')
         return RecusaLinha{variante_.layoutInicio.texto(linha), Icone::Parada, {}, linha};
-    if (totalVirgulas != 7) {
+    if (virgulasLidas.total != 7) {
         RecusaLinha recusa = foraDoLayout(linha);
         recusa.bipe = true;
         return recusa;
@@ -140,7 +136,7 @@ std::optional<RecusaLinha> VerificadorLinhas::verifica(QByteArrayView bytes, int
     // character raises failure 6 right here.
     std::array<Byte, 7> virgulas;
     for (int i = 0; i < 7; ++i)
-        virgulas[i] = posicoes[i] + 1;
+        virgulas[i] = virgulasLidas.posicoes[i] + 1;
     const QStringView linhaToda(texto);
     Campos campos;
     qsizetype de = 0;
@@ -150,7 +146,8 @@ std::optional<RecusaLinha> VerificadorLinhas::verifica(QByteArrayView bytes, int
     }
     campos[7] = linhaToda.sliced(de);
 
-    const bool aspasCertas = std::all_of(campos.begin(), campos.end(), AspasEnvolvemCampo);
+    const bool aspasCertas =
+        !aspas || std::all_of(campos.begin(), campos.end(), AspasEnvolvemCampo);
     return linha == 1 ? cabecalho(texto, campos, legivel && aspasCertas, linha)
                       : adiantamento(texto, campos, legivel && aspasCertas, linha);
 }
@@ -158,7 +155,7 @@ std::optional<RecusaLinha> VerificadorLinhas::verifica(QByteArrayView bytes, int
 std::optional<RecusaLinha> VerificadorLinhas::cabecalho(const QString& texto, const Campos& campos,
                                                         bool legivel, int linha)
 {
-    if (texto.trimmed().size() < 20)
+    if (QStringView(texto).trimmed().size() < 20)
         return foraDoLayout(linha);
     if (branco(campos[0]))
         return naLinha(u"Nome da UGE;Órgão/Entidade não informado. Linha: "_s, linha);
@@ -166,7 +163,7 @@ std::optional<RecusaLinha> VerificadorLinhas::cabecalho(const QString& texto, co
         return naLinha(u"Exercício inválido. Linha: "_s, linha);
     if (variante_.anoDoCabecalho) {
         Module1::AnoReferencia = InteiroMaisProximo(LeNumero(campos[1]));
-        exercicio_ = QString::number(Module1::AnoReferencia.valor());
+        ano_ = AnoDoExercicio(QString::number(Module1::AnoReferencia.valor()));
     }
     if (branco(campos[3]))
         return naLinha(variante_.responsavelNaoInformado, linha);
@@ -179,7 +176,7 @@ std::optional<RecusaLinha>
 VerificadorLinhas::adiantamento(const QString& texto, const Campos& campos, bool legivel, int linha)
 {
     if (variante_.tamanhoMinimoAdiantamento > 0 &&
-        texto.trimmed().size() < variante_.tamanhoMinimoAdiantamento)
+        QStringView(texto).trimmed().size() < variante_.tamanhoMinimoAdiantamento)
         return foraDoLayout(linha);
     if (branco(campos[0]))
         return naLinha(u"Processo não informado. Linha: "_s, linha);
@@ -187,11 +184,12 @@ VerificadorLinhas::adiantamento(const QString& texto, const Campos& campos, bool
         return naLinha(u"Informe apenas o número sequencial da NE. Linha: "_s, linha);
     if (LeNumero(campos[1]) <= 0)
         return naLinha(u"Número da NE não informado. Linha: "_s, linha);
-    const std::optional<QString> notaEmpenho = NotaEmpenhoNormalizada(campos[1]);
+    const std::optional<int> notaEmpenho = NotaEmpenhoNormalizada(campos[1]);
     if (!notaEmpenho)
         return naLinha(u"Informe apenas o número sequencial da NE. Linha: "_s, linha);
     if (notasEmpenho_.contains(*notaEmpenho))
-        return naLinha(u"Empenho de número "_s + *notaEmpenho + u" em duplicidade. Linha: "_s,
+        return naLinha(u"Empenho de número "_s + QString::number(*notaEmpenho) +
+                           u" em duplicidade. Linha: "_s,
                        linha);
     if (branco(campos[2]))
         return naLinha(u"Elemento Econômico não informado. Linha: "_s, linha);
@@ -201,8 +199,7 @@ VerificadorLinhas::adiantamento(const QString& texto, const Campos& campos, bool
         return naLinha(u"Elemento Econômico não cadastrado. Linha: "_s, linha);
     if (branco(campos[3]))
         return naLinha(u"CPF não informado. Linha: "_s, linha);
-    QString cpf = campos[3].trimmed().toString();
-    if (ValidaCPF(cpf).isEmpty())
+    if (!CPFValido(campos[3].trimmed()))
         return naLinha(u"CPF inválido. Linha "_s, linha);
     if (branco(campos[4]))
         return naLinha(u"Nome do responsável pela NE não informado. Linha: "_s, linha);
@@ -212,11 +209,11 @@ VerificadorLinhas::adiantamento(const QString& texto, const Campos& campos, bool
         return foraDoLayout(linha);
     if (branco(campos[6]))
         return naLinha(u"Período inicial não informado. Linha: "_s, linha);
-    if (!PeriodoValido(campos[6].trimmed(), exercicio_))
+    if (!ano_ || !PeriodoExiste(campos[6].trimmed(), *ano_))
         return naLinha(u"Período inicial está incorreto."_s, linha);
     if (branco(campos[7]))
         return naLinha(u"Período final não informado. Linha: "_s, linha);
-    if (!PeriodoValido(campos[7].trimmed(), exercicio_))
+    if (!ano_ || !PeriodoExiste(campos[7].trimmed(), *ano_))
         return naLinha(u"Período final está incorreto."_s, linha);
     if (!legivel)
         return foraDoLayout(linha);

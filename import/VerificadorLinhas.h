@@ -32,8 +32,10 @@ private:
     RecusaLinha foraDoLayout(int linha) const;
 
     const VarianteVerificacao& variante_;
-    QString exercicio_;
-    // The NE numbers as "########0" texts. The windows' hidden Combo1 only ever held this list
-    // and nothing else reads it, so a set serves here.
-    QSet<QString> notasEmpenho_;
+    QString texto_; // the line being checked, its memory kept for the next
+    // The year of the periods; nothing when the exercise names none, and every period fails.
+    std::optional<int> ano_;
+    // The NE numbers, whose "########0" texts the windows' hidden Combo1 held. Nothing else
+    // reads that list, so a set serves here.
+    QSet<int> notasEmpenho_;
 };

@@ -69,19 +69,18 @@ std::optional<Falha> GravaArquivoEnvio(const QString& arquivoDados, const QStrin
                                        AndamentoEnvio& andamento)
 {
     try {
-        andamento.linhasContadas(ContaLinhas(arquivoDados));
+        // Read from disk once for both passes.
+        ArquivoLido dados(arquivoDados);
+        andamento.linhasContadas(ContaLinhas(dados));
         Module1::TotalLinhas = 0;
-
-        QFile dados(arquivoDados);
-        if (const std::optional<Falha> falha = AbreParaLeitura(dados))
-            return falha;
+        QIODevice& linhas = dados.abre();
 
         ArquivoSubstituto envio(arquivoEnvio);
         if (const std::optional<Falha> falha = envio.abre())
             return falha;
         // On a failure below, leaving this scope discards the new file without touching the
         // previous one.
-        CodificaArquivoEnvio(dados, envio, andamento);
+        CodificaArquivoEnvio(linhas, envio, andamento);
         return envio.confirma();
     } catch (const Falha& falha) {
         return falha;

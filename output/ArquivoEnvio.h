@@ -27,7 +27,8 @@ QString CaminhoArquivoEnvio(const QString& exercicio);
 // 57 when the data cannot be read.
 void CodificaArquivoEnvio(QIODevice& dados, QIODevice& envio, AndamentoEnvio& andamento);
 
-// Writes the submission file from the data file in two passes (the first only counts lines).
+// Writes the submission file from the data file in two passes (the first only counts lines) over
+// the data file read from disk once.
 // The new file replaces the previous one only once it is complete: on any failure the previous
 // file stays as it was and nothing else is left beside it. The failure is 53 when the data
 // file does not exist.

@@ -11,6 +11,7 @@
 #include "Formatos.h"
 #include "FrmImportacao.h"
 #include "ImpressaoRelatorio.h"
+#include "LeitorBytes.h"
 #include "Module1.h"
 #include "Registro.h"
 #include "RegrasEntrada.h"
@@ -560,6 +561,7 @@ void FrmAdiantamentos::progresso(int minimo, int maximo, int valor)
 {
     ProgressBar1->setRange(minimo, maximo);
     ProgressBar1->setValue(valor);
+    barraDesenhada_.invalidate(); // a new pass shows its first step at once
 }
 
 void FrmAdiantamentos::habilitaRegistro()
@@ -880,9 +882,9 @@ void FrmAdiantamentos::LvwAdiantamentos_ColumnClick(int titulo)
 
 // ---- exercise start
 
-bool FrmAdiantamentos::VerificaArquivo(const QString& caminho)
+bool FrmAdiantamentos::VerificaArquivo(ArquivoLido& arquivo)
 {
-    return ::VerificaArquivo(caminho, TxtExercicio->text(), *this, servicos_.mensagens,
+    return ::VerificaArquivo(arquivo, TxtExercicio->text(), *this, servicos_.mensagens,
                              servicos_.atividade);
 }
 
@@ -893,7 +895,7 @@ void FrmAdiantamentos::mostraProgresso(int minimo, int maximo, int valor)
 
 void FrmAdiantamentos::avancaProgresso(int valor)
 {
-    AvancaBarra(*ProgressBar1, valor);
+    AvancaBarra(*ProgressBar1, valor, barraDesenhada_);
 }
 
 void FrmAdiantamentos::CmdCarrega_Click()
@@ -909,15 +911,17 @@ void FrmAdiantamentos::CmdCarrega_Click()
     const QString caminho = CaminhoArquivoExercicio(TxtExercicio->text());
     if (QFileInfo::exists(caminho)) {
         const Ocupado ocupado(servicos_.atividade);
+        // Read from disk once: the loading reads the very bytes the verification passed.
+        ArquivoLido arquivo(caminho);
         aguarde(u"Validando arquivo, aguarde..."_s);
-        if (!VerificaArquivo(caminho)) {
+        if (!VerificaArquivo(arquivo)) {
             fimAguarde();
             voltaAoExercicioAberto();
             return;
         }
         aguarde(u"Carregando, aguarde..."_s);
         // A file that cannot be read leaves the open exercise as it was, as a refused one does.
-        if (CarregaArquivo(caminho, *this, servicos_.mensagens, servicos_.atividade,
+        if (CarregaArquivo(arquivo, *this, servicos_.mensagens, servicos_.atividade,
                            AoFalhar::MantemJanela) == 0) {
             fimAguarde();
             servicos_.mensagens.mostra(u"Provavelmente as informações estão fora do layout "
@@ -965,8 +969,18 @@ void FrmAdiantamentos::mostraGrupoOcioso(bool ocioso)
 
 void FrmAdiantamentos::PreencheCPF()
 {
-    CboCPF->clear();
-    CboCPF->addItems(CPFsDaLista(modelo_));
+    // Thousands of creditors: the list is filled again only when it is not already the one the
+    // rows give, left as a new filling leaves it.
+    const QStringList cpfs = CPFsDaLista(modelo_);
+    bool iguais = CboCPF->count() == cpfs.size();
+    for (int i = 0; iguais && i < cpfs.size(); ++i)
+        iguais = CboCPF->itemText(i) == cpfs[i];
+    if (iguais) {
+        CboCPF->setCurrentIndex(cpfs.isEmpty() ? -1 : 0);
+    } else {
+        CboCPF->clear();
+        CboCPF->addItems(cpfs);
+    }
     CboCPF->setEditText(QString());
 }
 

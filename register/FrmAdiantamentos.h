@@ -4,6 +4,7 @@
 #include "ModeloAdiantamentos.h"
 #include "PainelVerificacao.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -99,7 +100,7 @@ private:
     QWidget* widgetDe(Campo campo) const;
     void selecionaSomente(int linha);
     struct CamposEntrada camposDigitados() const;
-    bool VerificaArquivo(const QString& caminho);
+    bool VerificaArquivo(class ArquivoLido& arquivo);
     // After a start that did not happen: the open exercise's year back, ready to be typed over.
     void voltaAoExercicioAberto();
     void CboCPF_KeyPress(class QKeyEvent& tecla, bool& engolir);
@@ -110,6 +111,7 @@ private:
     bool voltaDeCaixa_ = false;     // the last other window to have the keyboard was a message box
     bool ativacaoPendente_ = false; // Form_Activate is queued
     bool bloqueado_ = false;        // a verification runs and lets events through
+    QElapsedTimer barraDesenhada_;  // since ProgressBar1 last moved on screen
     QPointer<frmSair> frmSair_;
 
     QGroupBox* Frame1 = nullptr;

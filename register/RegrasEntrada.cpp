@@ -140,10 +140,11 @@ QString ProximaNotaEmpenho(const QString& notaEmpenho)
 QStringList CPFsDaLista(const ModeloAdiantamentos& lista)
 {
     // A set beside the list: searching the list itself for every row grows with rows times
-    // creditors, seconds on a full register.
-    // One lookup a row: the insertion tells whether the CPF is new.
+    // creditors, seconds on a full register. One lookup a row: the insertion tells whether the
+    // CPF is new; the set is sized once, not grown and rehashed on the way.
     QStringList cpfs;
     QSet<QString> vistos;
+    vistos.reserve(lista.linhas());
     for (const Adiantamento& a : lista.todas()) {
         const qsizetype antes = vistos.size();
         vistos.insert(a.cpf);

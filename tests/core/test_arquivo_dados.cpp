@@ -9,6 +9,8 @@
 #include <QBuffer>
 #include <QDir>
 
+#include <variant>
+
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -36,6 +38,39 @@ int numeroDaFalha(const QByteArray& bytes)
         return f.numero;
     }
     return 0;
+}
+
+// Gives its bytes one at a time: no line is ever whole in the reader's buffer, so every record
+// is read field by field.
+class UmBytePorVez final : public QIODevice
+{
+public:
+    explicit UmBytePorVez(QByteArray bytes) : bytes_(std::move(bytes)) { open(ReadOnly); }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char* destino, qint64 maximo) override
+    {
+        if (lidos_ == bytes_.size() || maximo <= 0)
+            return 0;
+        *destino = bytes_[lidos_++];
+        return 1;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray bytes_;
+    qsizetype lidos_ = 0;
+};
+
+// What reading gave: the register, or the failure's number.
+std::variant<int, ConteudoExercicio> Leitura(QIODevice& dispositivo)
+{
+    try {
+        return LeArquivoExercicio(dispositivo);
+    } catch (const Falha& f) {
+        return f.numero;
+    }
 }
 
 QStringList nomesNaPasta(const QString& pasta)
@@ -92,6 +127,59 @@ TEST(ArquivoDados, CamposQueCruzamOFimDoBlocoLido)
     const QByteArray aspas(65533, 'A');
     EXPECT_EQ(le("\"" + aspas + ", B\",2005,E,R,,,,\r\n").cabecalho.orgao,
               QString::fromLatin1(aspas + ", B"));
+}
+
+// Lines as the program writes them are read whole; any other falls back to the reading field
+// by field. Both give the same register, or the same failure, whatever the line holds.
+TEST(ArquivoDados, LinhaInteiraOuCampoACampoDaoOMesmo)
+{
+    const QByteArray linha =
+        "0012/2005,345,339030,12345678909,CICRANO DA SILVA,1234.56,01/03,31/03";
+    const QByteArray cabecalho = "PREFEITURA MUNICIPAL,2005,FULANO,BELTRANO,,,,";
+    const std::pair<const char*, QByteArray> casos[] = {
+        {"exemplo", Exemplo},
+        {"so o cabecalho", cabecalho + "\r\n"},
+        {"vazio", {}},
+        {"so CR", cabecalho + "\r" + linha + "\r"},
+        {"ultima sem fim de linha", cabecalho + "\r\n" + linha},
+        {"linha vazia", cabecalho + "\r\n\r\n" + linha + "\r\n"},
+        {"brancos e tabulacoes", cabecalho + "\r\n \t0012/2005 ,\t345, 339030 ,12345678909,  "
+                                             "CICRANO , 1234.56,01/03 , 31/03\t\r\n"},
+        {"oito virgulas", cabecalho + "\r\n" + linha + ",X\r\n" + linha + "\r\n"},
+        {"seis virgulas", cabecalho + "\r\nP,1,339030,12345678909,N,1.00,01/03\r\n31/03,P2,2,"
+                                      "339030,12345678909,N,1.00,01/03\r\n31/03\r\n"},
+        {"aspas", cabecalho + "\r\n\"0012, 2005\",345,339030,12345678909, \"CICRANO\" ,"
+                              "1234.56,01/03,31/03\r\n"},
+        {"aspa que nao fecha", cabecalho + "\r\n\"0012/2005,345\r\n"},
+        {"avanco de linha sozinho", cabecalho + "\r\n0012\n2005,345,339030,12345678909,C,"
+                                                "1234.56,01/03,31/03\r\n"},
+        {"acentos e euro", cabecalho + "\r\nJOS\xc9,345,339030,12345678909,\x80 CONCEI\xc7\xc3O,"
+                                       "1.00,01/03,31/03\r\n"},
+        {"byte indefinido", cabecalho + "\r\n0012\x81,345,339030,1,C,1.00,01/03,31/03\r\n"},
+        {"byte nulo", cabecalho + "\r\n0012"_ba + '\0' + ",345,339030,1,C,1.00,01/03,31/03\r\n"},
+        {"valor curto", cabecalho + "\r\nP,1,339030,1,C,50,01/03,31/03\r\n"},
+        {"ne com zeros", cabecalho + "\r\nP, 000345 ,339030,1,C,1.00,01/03,31/03\r\n"},
+        {"ne nao numerica", cabecalho + "\r\nP,34A,339030,1,C,1.00,01/03,31/03\r\n"},
+    };
+    for (const auto& [nome, bytes] : casos) {
+        SCOPED_TRACE(nome);
+        QBuffer inteiro;
+        inteiro.setData(bytes);
+        inteiro.open(QIODevice::ReadOnly);
+        UmBytePorVez campoACampo(bytes);
+        const auto esperado = Leitura(campoACampo);
+        const auto lido = Leitura(inteiro);
+        ASSERT_EQ(lido.index(), esperado.index());
+        if (const auto* numero = std::get_if<int>(&esperado)) {
+            EXPECT_EQ(std::get<int>(lido), *numero);
+            continue;
+        }
+        const auto& a = std::get<ConteudoExercicio>(lido);
+        const auto& b = std::get<ConteudoExercicio>(esperado);
+        EXPECT_EQ(a.cabecalho, b.cabecalho);
+        EXPECT_EQ(a.adiantamentos, b.adiantamentos);
+        EXPECT_EQ(a.registros, b.registros);
+    }
 }
 
 TEST(ArquivoDados, CampoNoLimiteDeTamanho)

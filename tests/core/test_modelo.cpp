@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <random>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -134,6 +135,39 @@ TEST(Modelo, OrdemDeTextoComoAComparacaoSemCaixa)
                              });
             m.ordena(Coluna::Processo, ordem);
             EXPECT_EQ(processos(m), esperado) << comPar << " " << ordem;
+        }
+    }
+}
+
+// Keys that share long beginnings, differ only in case or accents, or stop short: the sort
+// compares a few packed characters first and must still give the case-insensitive order of the
+// whole texts, with ties in the order they stood.
+TEST(Modelo, OrdemDeChavesComComecoComumEmSequenciasAleatorias)
+{
+    const QStringList pedacos = {u"0"_s, u"1"_s, u"9"_s, u"."_s, u","_s, u"a"_s,  u"A"_s,
+                                 u"á"_s, u"Á"_s, u"b"_s, u" "_s, u"ß"_s, u"ss"_s, u"\U0001D400"_s};
+    std::mt19937 sorteio(20261211);
+    const auto ate = [&sorteio](int n) { return static_cast<int>(sorteio() % n); };
+    for (int rodada = 0; rodada < 60; ++rodada) {
+        const QString comeco = QString(ate(12), u'0') + (ate(2) ? u"00."_s : QString());
+        ModeloAdiantamentos m;
+        const int linhas = 1 + ate(40);
+        for (int i = 0; i < linhas; ++i) {
+            QString texto = ate(8) ? comeco : QString();
+            for (int n = ate(7); n > 0; --n)
+                texto += pedacos[ate(static_cast<int>(pedacos.size()))];
+            m.acrescenta(adiantamento(texto, QString::number(i), 100));
+        }
+        QStringList esperado = processos(m);
+        for (const Qt::SortOrder ordem :
+             {Qt::AscendingOrder, Qt::DescendingOrder, Qt::AscendingOrder}) {
+            std::stable_sort(esperado.begin(), esperado.end(),
+                             [ordem](const QString& a, const QString& b) {
+                                 const int c = a.compare(b, Qt::CaseInsensitive);
+                                 return ordem == Qt::AscendingOrder ? c < 0 : c > 0;
+                             });
+            m.ordena(Coluna::Processo, ordem);
+            ASSERT_EQ(processos(m), esperado) << "rodada " << rodada << ", ordem " << ordem;
         }
     }
 }

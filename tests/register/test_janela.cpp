@@ -163,6 +163,25 @@ TEST_F(JanelaAbertura, ExercicioComArquivoMostraOsAvisosEAsLinhas)
     EXPECT_TRUE(cmd("CmdAlterar")->isEnabled());
 }
 
+// The file is read from disk once: what the loading puts in the list is what the verification
+// passed, even when the file changes on disk in between.
+TEST_F(JanelaAbertura, CarregaOsBytesQueAVerificacaoAprovou)
+{
+    const QByteArray verificado =
+        Cabecalho2005 + "0012/2005,345,339030,12345678909,CICRANO DA SILVA,1234.56,01/03,31/03\r\n";
+    pasta.escreve(NomeArquivoExercicio(u"2005"_s), verificado);
+    servicos.atividade.aCadaPassagem = [&] {
+        if (w<QLabel>("LabAviso")->text() == u"Carregando, aguarde..."_s)
+            pasta.escreve(NomeArquivoExercicio(u"2005"_s),
+                          Cabecalho2005 + "SEM VERIFICAR,1,999999,1,X,1.00,99/99,99/99\r\n");
+    };
+    iniciaExercicio(u"2005"_s);
+    servicos.atividade.aCadaPassagem = nullptr;
+    EXPECT_EQ(coluna(Coluna::Processo), QStringList{u"0012/2005"_s});
+    EXPECT_EQ(coluna(Coluna::Valor), QStringList{u"1.234,56"_s});
+    EXPECT_TRUE(cmd("CmdIncluir")->isEnabled());
+}
+
 TEST_F(JanelaAbertura, ArquivoRecusadoPeloVerificadorMantemAJanela)
 {
     pasta.escreve(NomeArquivoExercicio(u"2005"_s),

@@ -167,6 +167,44 @@ TEST_F(JanelaComRegistro, IncluirAposOrdenarComecaPelosCamposVaziosEGuardaOCpf)
     EXPECT_EQ(txt("TxtProcesso")->text(), u"P2"_s);
 }
 
+// The CPF list holds the list's CPFs once each, in the order they first appear as the list is
+// shown, after every sort and inclusion.
+TEST_F(JanelaComRegistro, ListaDeCpfsNaOrdemEmQueAparecem)
+{
+    const auto itens = [this] {
+        QStringList r;
+        for (int i = 0; i < cbo("CboCPF")->count(); ++i)
+            r << cbo("CboCPF")->itemText(i);
+        return r;
+    };
+    const auto inclui = [this](const QString& ne, const QString& cpf) {
+        txt("TxtProcesso")->setText(u"P"_s + ne);
+        txt("TxtNumeroNotaEmpenho")->setText(ne);
+        cbo("CboElemEcon")->setCurrentIndex(39);
+        cbo("CboCPF")->setEditText(cpf);
+        txt("TxtNomeResponsavel")->setText(u"CREDOR "_s + ne + u" DA SILVA"_s);
+        txt("TxtValor")->setText(u"1,00"_s);
+        txt("TxtDataInicial")->setText(u"01/03"_s);
+        txt("TxtDataFinal")->setText(u"31/03"_s);
+        txt("TxtProcesso")->setFocus();
+        tecla(Qt::Key_F2);
+    };
+    tecla(Qt::Key_F2);
+    EXPECT_EQ(itens(), (QStringList{u"12345678909"_s, u"52998224725"_s}));
+    tecla(Qt::Key_Escape);
+    clicaTitulo(Coluna::CpfCredor);
+    clicaTitulo(Coluna::CpfCredor);
+    tecla(Qt::Key_F2);
+    EXPECT_EQ(itens(), (QStringList{u"52998224725"_s, u"12345678909"_s}));
+    inclui(u"40"_s, u"11144477735"_s);
+    EXPECT_EQ(itens(), (QStringList{u"52998224725"_s, u"12345678909"_s, u"11144477735"_s}));
+    EXPECT_EQ(cbo("CboCPF")->currentText(), u"11144477735"_s);
+    inclui(u"41"_s, u"52998224725"_s);
+    EXPECT_EQ(itens(), (QStringList{u"52998224725"_s, u"12345678909"_s, u"11144477735"_s}));
+    EXPECT_EQ(cbo("CboCPF")->currentText(), u"52998224725"_s);
+    EXPECT_EQ(janela->lista().linhas(), 5);
+}
+
 TEST_F(JanelaComRegistro, CompletaOCpfPeloPrefixo)
 {
     tecla(Qt::Key_F2);

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -111,6 +112,35 @@ TEST(BarraProgresso, AvancaAosCentesimosAteOFim)
         AvancaBarra(barra, valor);
         EXPECT_EQ(barra.value(), valor);
     }
+}
+
+TEST(BarraProgresso, AdianteNoMaximoUmaVezACadaIntervalo)
+{
+    QProgressBar barra;
+    barra.setRange(1, 32001);
+    barra.setValue(1);
+    QElapsedTimer desenhada;
+    // The first step of a pass shows at once.
+    AvancaBarra(barra, 400, desenhada);
+    EXPECT_EQ(barra.value(), 400);
+    ASSERT_TRUE(desenhada.isValid());
+    // A step soon after waits for the interval (checked only while it has not gone by).
+    AvancaBarra(barra, 2000, desenhada);
+    if (desenhada.elapsed() < IntervaloDesenhoMs) {
+        EXPECT_EQ(barra.value(), 400);
+    }
+    // The end and a value back show at once, however soon.
+    AvancaBarra(barra, 32001, desenhada);
+    EXPECT_EQ(barra.value(), 32001);
+    AvancaBarra(barra, 1, desenhada);
+    EXPECT_EQ(barra.value(), 1);
+    // Once the interval has gone by, the next step shows.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            AvancaBarra(barra, 900, desenhada);
+            return barra.value() == 900;
+        },
+        2000));
 }
 
 TEST(EncerramentoDeathTest, TerminaNaHoraSemRodarMaisNada)
