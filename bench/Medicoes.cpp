@@ -328,8 +328,10 @@ void IncluiComVersao(benchmark::State& estado, RegistroMedido& r)
             if (comVersao)
                 gravado = GravaArquivo(form, mensagens);
             else
-                gravado = !EscreveArquivoExercicio(Module1::ArquivoExercicio, CabecalhoAberto(form),
-                                                   form.modelo.todas());
+                // The same write without the version: its unchanged lines copied as well.
+                gravado =
+                    !EscreveArquivoExercicio(Module1::ArquivoExercicio, CabecalhoAberto(form),
+                                             form.modelo.todas(), form.modelo.linhasGravadas());
             ns[comVersao] = static_cast<double>(relogio.nsecsElapsed());
             form.modelo.remove(linha);
             if (!gravado || !mensagens.mostradas.isEmpty()) {

@@ -42,8 +42,8 @@ QByteArray LinhasGravadas::monta(QByteArrayView cabecalho, const QList<Adiantame
     // Lines copied are gathered into one run of the old bytes while they follow each other.
     qsizetype inicioCopia = 0, fimCopia = 0;
     const auto copiaPendente = [&] {
-        saida.append(QByteArrayView(bytesAnteriores.constData() + inicioCopia,
-                                    fimCopia - inicioCopia));
+        saida.append(
+            QByteArrayView(bytesAnteriores.constData() + inicioCopia, fimCopia - inicioCopia));
         inicioCopia = fimCopia = 0;
     };
 
