@@ -6,6 +6,7 @@
 // byte at a time, so that it reads every record field by field, it must give the same.
 
 #include "ArquivoDados.h"
+#include "UmBytePorVez.h"
 
 #include <QBuffer>
 
@@ -23,28 +24,6 @@ ConteudoExercicio le(const QByteArray& bytes)
     buffer.open(QIODevice::ReadOnly);
     return LeArquivoExercicio(buffer);
 }
-
-// Gives its bytes one at a time: no line is ever whole in the reader's buffer.
-class UmBytePorVez final : public QIODevice
-{
-public:
-    explicit UmBytePorVez(const QByteArray& bytes) : bytes_(bytes) { open(ReadOnly); }
-    bool isSequential() const override { return true; }
-
-protected:
-    qint64 readData(char* destino, qint64 maximo) override
-    {
-        if (lidos_ == bytes_.size() || maximo <= 0)
-            return 0;
-        *destino = bytes_[lidos_++];
-        return 1;
-    }
-    qint64 writeData(const char*, qint64) override { return -1; }
-
-private:
-    const QByteArray& bytes_;
-    qsizetype lidos_ = 0;
-};
 
 // The failure's number when the reading fails; 0 when it reads `conteudo`.
 int leCampoACampo(const QByteArray& bytes, ConteudoExercicio& conteudo)

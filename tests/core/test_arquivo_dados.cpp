@@ -4,6 +4,7 @@
 #include "ImprimeQt.h"
 #include "LeitorBytes.h"
 #include "PastaTemporaria.h"
+#include "UmBytePorVez.h"
 #include "Win1252.h"
 
 #include <QBuffer>
@@ -39,29 +40,6 @@ int numeroDaFalha(const QByteArray& bytes)
     }
     return 0;
 }
-
-// Gives its bytes one at a time: no line is ever whole in the reader's buffer, so every record
-// is read field by field.
-class UmBytePorVez final : public QIODevice
-{
-public:
-    explicit UmBytePorVez(QByteArray bytes) : bytes_(std::move(bytes)) { open(ReadOnly); }
-    bool isSequential() const override { return true; }
-
-protected:
-    qint64 readData(char* destino, qint64 maximo) override
-    {
-        if (lidos_ == bytes_.size() || maximo <= 0)
-            return 0;
-        *destino = bytes_[lidos_++];
-        return 1;
-    }
-    qint64 writeData(const char*, qint64) override { return -1; }
-
-private:
-    QByteArray bytes_;
-    qsizetype lidos_ = 0;
-};
 
 // What reading gave: the register, or the failure's number.
 std::variant<int, ConteudoExercicio> Leitura(QIODevice& dispositivo)
