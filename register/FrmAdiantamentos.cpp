@@ -20,6 +20,7 @@
 #include "frmGrava.h"
 #include "frmRestaurarCopiaSeguranca.h"
 #include "frmSair.h"
+#include "ui_FrmAdiantamentos.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -53,34 +54,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace
 {
-
-QPushButton* botao(const QString& nome, const QString& legenda, QWidget* pai)
-{
-    auto* b = new QPushButton(legenda, pai);
-    b->setObjectName(nome);
-    b->setAccessibleName(QString(legenda).remove(u'&'));
-    // Enter on a focused button presses it, as it does in the program's dialogs.
-    b->setAutoDefault(true);
-    return b;
-}
-
-QLineEdit* campoTexto(const QString& nome, int maximo, QWidget* pai)
-{
-    auto* c = new QLineEdit(pai);
-    c->setObjectName(nome);
-    if (maximo > 0)
-        c->setMaxLength(maximo);
-    return c;
-}
-
-// The label before a control; its words are also the control's name for a screen reader.
-QLabel* rotulo(const QString& texto, QWidget* parceiro, QWidget* pai)
-{
-    auto* r = new QLabel(texto, pai);
-    r->setBuddy(parceiro);
-    parceiro->setAccessibleName(QString(texto).remove(u'&'));
-    return r;
-}
 
 // A field is never narrower than this text, the widest it holds of its kind.
 void LarguraMinima(QLineEdit& campo, const QString& amostra)
@@ -136,18 +109,17 @@ std::vector<int> LinhasInteiras(const QItemSelectionModel& selecao, int linhas, 
 } // namespace
 
 FrmAdiantamentos::FrmAdiantamentos(Servicos& servicos, QWidget* pai)
-    : QMainWindow(pai), servicos_(servicos)
+    : QMainWindow(pai), servicos_(servicos), ui_(std::make_unique<Ui::FrmAdiantamentos>())
 {
-    setObjectName(u"FrmAdiantamentos"_s);
     montaJanela();
     ligaCampos();
 
     // Form_Load
     setWindowTitle(titulo());
-    PintaCampo(*TxtExercicio, CorFoco);
+    PintaCampo(*ui_->TxtExercicio, CorFoco);
     Module1::PendenteGravar.clear();
     modelo_.limpa();
-    CboElemEcon->addItems(ItensCatalogo());
+    ui_->CboElemEcon->addItems(ItensCatalogo());
 
     // Which window took the keyboard last, before the window gets it back.
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* janela) {
@@ -184,233 +156,84 @@ QString FrmAdiantamentos::titulo()
 
 void FrmAdiantamentos::montaJanela()
 {
-    auto* central = new QWidget(this);
-    setCentralWidget(central);
-    auto* principal = new QVBoxLayout(central);
-    // Room is short on a small screen or at a large scale: the frames carry no titles (their
-    // names are there for a screen reader) and keep narrow margins.
-    const auto moldura = [central](const QString& nome, const QString& descricao) {
-        auto* g = new QGroupBox(central);
-        g->setObjectName(nome);
-        g->setAccessibleName(descricao);
-        return g;
-    };
-    const auto margens = [](QLayout* layout) { layout->setContentsMargins(6, 6, 6, 6); };
-    margens(principal);
-    const QFontMetrics medida = fontMetrics();
-
-    Frame1 = moldura(u"Frame1"_s, u"Exercício"_s);
-    TxtExercicio = campoTexto(u"TxtExercicio"_s, 4, Frame1);
-    LarguraMinima(*TxtExercicio, ComDigitoLargo(medida, u"0000"_s));
-    TxtExercicio->setMaximumWidth(TxtExercicio->minimumWidth());
-    CmdCarrega = botao(u"CmdCarrega"_s, u"I&niciar"_s, Frame1);
-    TxtOrgao = campoTexto(u"TxtOrgao"_s, 60, Frame1);
-    TxtElaborador = campoTexto(u"TxtElaborador"_s, 40, Frame1);
-    TxtResponsavel = campoTexto(u"TxtResponsavel"_s, 40, Frame1);
-    TxtResponsavel->setToolTip(u"Responsável pelas informações prestadas."_s);
-    {
-        auto* grade = new QGridLayout(Frame1);
-        margens(grade);
-        grade->addWidget(rotulo(u"&Exercício"_s, TxtExercicio, Frame1), 0, 0);
-        auto* linhaExercicio = new QHBoxLayout;
-        linhaExercicio->addWidget(TxtExercicio);
-        linhaExercicio->addWidget(CmdCarrega);
-        linhaExercicio->addStretch();
-        grade->addLayout(linhaExercicio, 0, 1);
-        grade->addWidget(rotulo(u"Ó&rgão/Entidade"_s, TxtOrgao, Frame1), 0, 2);
-        grade->addWidget(TxtOrgao, 0, 3);
-        grade->addWidget(rotulo(u"E&laborador"_s, TxtElaborador, Frame1), 1, 0);
-        grade->addWidget(TxtElaborador, 1, 1);
-        auto* labResponsavel = rotulo(u"&Responsável"_s, TxtResponsavel, Frame1);
-        labResponsavel->setToolTip(TxtResponsavel->toolTip());
-        grade->addWidget(labResponsavel, 1, 2);
-        grade->addWidget(TxtResponsavel, 1, 3);
-        grade->setColumnStretch(1, 2);
-        grade->setColumnStretch(3, 3);
+    ui_->setupUi(this);
+    // A control's name for a screen reader is the words of its label, or of its caption.
+    for (const QLabel* r : findChildren<QLabel*>()) {
+        if (r->buddy() != nullptr)
+            r->buddy()->setAccessibleName(QString(r->text()).remove(u'&'));
     }
-    principal->addWidget(Frame1);
+    for (QPushButton* b : findChildren<QPushButton*>())
+        b->setAccessibleName(QString(b->text()).remove(u'&'));
 
-    Frame3 = moldura(u"Frame3"_s, u"Adiantamento"_s);
-    TxtProcesso = campoTexto(u"TxtProcesso"_s, 30, Frame3);
-    TxtNumeroNotaEmpenho = campoTexto(u"TxtNumeroNotaEmpenho"_s, 9, Frame3);
-    CboElemEcon = new QComboBox(Frame3);
-    CboElemEcon->setObjectName(u"CboElemEcon"_s);
-    CboElemEcon->setMaxVisibleItems(20);
-    // The field is as wide as the window allows; its list shows every name whole.
-    CboElemEcon->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    CboElemEcon->setMinimumContentsLength(14);
-    CboCPF = new QComboBox(Frame3);
-    CboCPF->setObjectName(u"CboCPF"_s);
-    CboCPF->setEditable(true);
-    CboCPF->setInsertPolicy(QComboBox::NoInsert);
-    CboCPF->setCompleter(nullptr); // the completion is the program's own (CboCPF_KeyPress)
-    CboCPF->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    CboCPF->setMinimumContentsLength(14); // 123.456.789-09, as it may be typed
-    TxtNomeResponsavel = campoTexto(u"TxtNomeResponsavel"_s, 40, Frame3);
-    TxtValor = campoTexto(u"TxtValor"_s, 0, Frame3);
-    TxtValor->setAlignment(Qt::AlignRight);
-    TxtDataInicial = campoTexto(u"TxtDataInicial"_s, 5, Frame3);
-    TxtDataFinal = campoTexto(u"TxtDataFinal"_s, 5, Frame3);
-    LarguraMinima(*TxtNumeroNotaEmpenho, ComDigitoLargo(medida, u"000000000"_s));
-    LarguraMinima(*TxtValor, ComDigitoLargo(medida, u"00.000.000,00"_s));
-    for (QLineEdit* data : {TxtDataInicial, TxtDataFinal}) {
+    // The widths that depend on the font: a field is never narrower than the widest text it holds.
+    const QFontMetrics medida = fontMetrics();
+    LarguraMinima(*ui_->TxtExercicio, ComDigitoLargo(medida, u"0000"_s));
+    ui_->TxtExercicio->setMaximumWidth(ui_->TxtExercicio->minimumWidth());
+    LarguraMinima(*ui_->TxtNumeroNotaEmpenho, ComDigitoLargo(medida, u"000000000"_s));
+    LarguraMinima(*ui_->TxtValor, ComDigitoLargo(medida, u"00.000.000,00"_s));
+    for (QLineEdit* data : {ui_->TxtDataInicial, ui_->TxtDataFinal}) {
         LarguraMinima(*data, ComDigitoLargo(medida, u"00/00"_s));
         data->setMaximumWidth(data->minimumWidth());
     }
-    {
-        // Two fields a line, in the order Enter goes through them; the name and the element,
-        // the long ones, in the wider column.
-        auto* grade = new QGridLayout(Frame3);
-        margens(grade);
-        const auto linha = [this, grade](int l, int coluna, const QString& legenda,
-                                         QWidget* campo) {
-            grade->addWidget(rotulo(legenda, campo, Frame3), l, coluna);
-            grade->addWidget(campo, l, coluna + 1);
-        };
-        linha(0, 0, u"Pr&ocesso"_s, TxtProcesso);
-        linha(0, 2, u"&Núm. Nota de Empenho"_s, TxtNumeroNotaEmpenho);
-        TxtNumeroNotaEmpenho->setAccessibleDescription(u"Número da Nota de Empenho"_s);
-        linha(1, 0, u"Ele&mento Econ."_s, CboElemEcon);
-        CboElemEcon->setAccessibleDescription(u"Elemento Econômico"_s);
-        linha(1, 2, u"&CPF (Credor)"_s, CboCPF);
-        linha(2, 0, u"Nome (Credor)"_s, TxtNomeResponsavel);
-        linha(2, 2, u"&Valor"_s, TxtValor);
-        const auto periodo = [this, grade](const QString& legenda, QLineEdit* data, int coluna) {
-            grade->addWidget(rotulo(legenda, data, Frame3), 3, coluna);
-            data->setAccessibleDescription(u"dia/mês"_s);
-            auto* caixa = new QHBoxLayout;
-            caixa->addWidget(data);
-            caixa->addWidget(new QLabel(u"(dia/mês)"_s, Frame3));
-            caixa->addStretch();
-            grade->addLayout(caixa, 3, coluna + 1);
-        };
-        periodo(u"Período inicial"_s, TxtDataInicial, 0);
-        periodo(u"Período final"_s, TxtDataFinal, 2);
-        grade->setColumnStretch(1, 3);
-        grade->setColumnStretch(3, 1);
-    }
-    Frame3->setEnabled(false);
-    principal->addWidget(Frame3);
+    ui_->CboCPF->setCompleter(nullptr); // the completion is the program's own (CboCPF_KeyPress)
 
-    Frame2 = moldura(u"Frame2"_s, u"Adiantamentos do exercício"_s);
-    LvwAdiantamentos = new QTreeView(Frame2);
-    LvwAdiantamentos->setObjectName(u"LvwAdiantamentos"_s);
-    LvwAdiantamentos->setAccessibleName(u"Adiantamentos do exercício"_s);
-    LvwAdiantamentos->setAccessibleDescription(
-        u"Os adiantamentos do exercício, um por linha: Processo, Nota de Empenho, Elemento "
-        u"Econômico, CPF Credor, Nome Credor, Valor, Período Inicial e Período Final. A linha "
-        u"selecionada aparece nos campos do adiantamento; um clique no título de uma coluna "
-        u"ordena a lista por ela."_s);
-    LvwAdiantamentos->setModel(&modelo_);
-    LvwAdiantamentos->setRootIsDecorated(false);
-    LvwAdiantamentos->setUniformRowHeights(true);
-    LvwAdiantamentos->setAllColumnsShowFocus(true);
-    LvwAdiantamentos->setAlternatingRowColors(true);
-    LvwAdiantamentos->setSelectionBehavior(QAbstractItemView::SelectRows);
-    LvwAdiantamentos->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    LvwAdiantamentos->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    LvwAdiantamentos->header()->setSectionsClickable(true);
-    LvwAdiantamentos->header()->setSectionsMovable(false);
+    ui_->LvwAdiantamentos->setModel(&modelo_);
+    ui_->LvwAdiantamentos->header()->setSectionsClickable(true);
+    ui_->LvwAdiantamentos->header()->setSectionsMovable(false);
     dimensionaColunas();
-    {
-        auto* caixa = new QVBoxLayout(Frame2);
-        margens(caixa);
-        caixa->addWidget(LvwAdiantamentos);
-    }
-    Pnlaguarde = new QFrame(Frame2);
-    Pnlaguarde->setObjectName(u"Pnlaguarde"_s);
-    Pnlaguarde->setFrameShape(QFrame::Panel);
-    Pnlaguarde->setFrameShadow(QFrame::Raised);
-    Pnlaguarde->setAutoFillBackground(true);
-    LabAviso = new QLabel(Pnlaguarde);
-    LabAviso->setObjectName(u"LabAviso"_s);
-    LabAviso->setAlignment(Qt::AlignCenter);
-    ProgressBar1 = new QProgressBar(Pnlaguarde);
-    ProgressBar1->setObjectName(u"ProgressBar1"_s);
-    ProgressBar1->setTextVisible(false);
-    {
-        auto* caixa = new QVBoxLayout(Pnlaguarde);
-        caixa->addWidget(LabAviso);
-        caixa->addWidget(ProgressBar1);
-    }
-    Pnlaguarde->hide();
-    principal->addWidget(Frame2, 1);
+    ui_->Pnlaguarde->hide();
 
-    cmdAjuda = botao(u"cmdAjuda"_s, u"F1 - &Ajuda"_s, central);
-    CmdIncluir = botao(u"CmdIncluir"_s, u"F2 - &Incluir"_s, central);
-    CmdOK = botao(u"CmdOK"_s, u"F2 - &Confirmar"_s, central);
-    CmdAlterar = botao(u"CmdAlterar"_s, u"F3 - &Alterar"_s, central);
-    CmdVoltar = botao(u"CmdVoltar"_s, u"Esc - &Voltar"_s, central);
-    CmdExcluir = botao(u"CmdExcluir"_s, u"F4 - E&xcluir"_s, central);
-    CmdImprimir = botao(u"CmdImprimir"_s, u"F5 - &Imprimir"_s, central);
-    // The preview has no button of its own: the key is told where the print command is.
-    CmdImprimir->setToolTip(
-        u"Shift+F5: visualizar o relatório antes de imprimir ou gravá-lo em PDF."_s);
-    CmdGravarArquivo =
-        botao(u"CmdGravarArquivo"_s, u"F6 - Gravar arquivo para entrega ao ORVAL"_s, central);
-    CmdRestaurar = botao(u"CmdRestaurar"_s, u"F7 - &Restaurar"_s, central);
-    CmdImportar = botao(u"CmdImportar"_s, u"F8 - Importar arquivo"_s, central);
-    CmdSair = botao(u"CmdSair"_s, u"Esc - &Sair"_s, central);
     // The edit pair takes the place and the size of the first two idle buttons.
-    const int larguraPar = qMax(CmdIncluir->sizeHint().width(), CmdOK->sizeHint().width());
-    for (QPushButton* b : {CmdIncluir, CmdOK})
+    const int larguraPar =
+        qMax(ui_->CmdIncluir->sizeHint().width(), ui_->CmdOK->sizeHint().width());
+    for (QPushButton* b : {ui_->CmdIncluir, ui_->CmdOK})
         b->setMinimumWidth(larguraPar);
-    const int larguraPar2 = qMax(CmdAlterar->sizeHint().width(), CmdVoltar->sizeHint().width());
-    for (QPushButton* b : {CmdAlterar, CmdVoltar})
+    const int larguraPar2 =
+        qMax(ui_->CmdAlterar->sizeHint().width(), ui_->CmdVoltar->sizeHint().width());
+    for (QPushButton* b : {ui_->CmdAlterar, ui_->CmdVoltar})
         b->setMinimumWidth(larguraPar2);
-    // The row wraps where the window is narrow, on a small screen or at a large scale.
-    auto* botoes = new FluxoBotoes;
-    for (QPushButton* b : {cmdAjuda, CmdIncluir, CmdOK, CmdAlterar, CmdVoltar, CmdExcluir,
-                           CmdImprimir, CmdGravarArquivo, CmdRestaurar, CmdImportar, CmdSair})
-        botoes->addWidget(b);
-    principal->addLayout(botoes);
-
-    for (QPushButton* b : {CmdIncluir, CmdAlterar, CmdExcluir, CmdImprimir, CmdGravarArquivo})
-        b->setEnabled(false);
-    for (QLineEdit* c : {TxtOrgao, TxtElaborador, TxtResponsavel})
-        c->setEnabled(false);
-    CmdOK->hide();
-    CmdVoltar->hide();
+    ui_->CmdOK->hide();
+    ui_->CmdVoltar->hide();
 
     // The operator's order through the window.
-    const QList<QWidget*> ordem = {TxtExercicio,
-                                   CmdCarrega,
-                                   TxtOrgao,
-                                   TxtElaborador,
-                                   TxtResponsavel,
-                                   CmdIncluir,
-                                   CmdAlterar,
-                                   CmdExcluir,
-                                   CmdImprimir,
-                                   CmdGravarArquivo,
-                                   CmdRestaurar,
-                                   CmdImportar,
-                                   CmdSair,
-                                   TxtProcesso,
-                                   TxtNumeroNotaEmpenho,
-                                   CboElemEcon,
-                                   CboCPF,
-                                   TxtNomeResponsavel,
-                                   TxtValor,
-                                   TxtDataInicial,
-                                   TxtDataFinal,
-                                   CmdOK,
-                                   CmdVoltar,
-                                   LvwAdiantamentos,
-                                   cmdAjuda};
+    const QList<QWidget*> ordem = {ui_->TxtExercicio,
+                                   ui_->CmdCarrega,
+                                   ui_->TxtOrgao,
+                                   ui_->TxtElaborador,
+                                   ui_->TxtResponsavel,
+                                   ui_->CmdIncluir,
+                                   ui_->CmdAlterar,
+                                   ui_->CmdExcluir,
+                                   ui_->CmdImprimir,
+                                   ui_->CmdGravarArquivo,
+                                   ui_->CmdRestaurar,
+                                   ui_->CmdImportar,
+                                   ui_->CmdSair,
+                                   ui_->TxtProcesso,
+                                   ui_->TxtNumeroNotaEmpenho,
+                                   ui_->CboElemEcon,
+                                   ui_->CboCPF,
+                                   ui_->TxtNomeResponsavel,
+                                   ui_->TxtValor,
+                                   ui_->TxtDataInicial,
+                                   ui_->TxtDataFinal,
+                                   ui_->CmdOK,
+                                   ui_->CmdVoltar,
+                                   ui_->LvwAdiantamentos,
+                                   ui_->cmdAjuda};
     for (qsizetype i = 1; i < ordem.size(); ++i)
         setTabOrder(ordem[i - 1], ordem[i]);
 
-    TxtExercicio->setFocus();
+    ui_->TxtExercicio->setFocus();
 }
 
 void FrmAdiantamentos::dimensionaColunas()
 {
-    QHeaderView* titulos = LvwAdiantamentos->header();
-    const QFontMetrics medida = LvwAdiantamentos->fontMetrics();
+    QHeaderView* titulos = ui_->LvwAdiantamentos->header();
+    const QFontMetrics medida = ui_->LvwAdiantamentos->fontMetrics();
     // The text margins the list draws an item with, and some air.
-    const int margem = 2 * (LvwAdiantamentos->style()->pixelMetric(QStyle::PM_FocusFrameHMargin,
-                                                                   nullptr, LvwAdiantamentos) +
+    const int margem = 2 * (ui_->LvwAdiantamentos->style()->pixelMetric(
+                                QStyle::PM_FocusFrameHMargin, nullptr, ui_->LvwAdiantamentos) +
                             1) +
                        medida.averageCharWidth();
     // The widest text each column can hold; for the element a usual one, whose code is what
@@ -427,14 +250,14 @@ void FrmAdiantamentos::dimensionaColunas()
     for (int c = 0; c < Coluna::Total; ++c) {
         const int twips = ModeloAdiantamentos::Colunas[c].larguraTwips;
         if (twips == 0) {
-            LvwAdiantamentos->setColumnHidden(c, true);
+            ui_->LvwAdiantamentos->setColumnHidden(c, true);
             continue;
         }
         int largura = qMax(static_cast<int>(ModeloAdiantamentos::pixelsDeTwips(twips) * escala),
                            titulos->sectionSizeHint(c));
         if (!amostras[c].isEmpty())
             largura = qMax(largura, medida.horizontalAdvance(amostras[c]) + margem);
-        LvwAdiantamentos->setColumnWidth(c, largura);
+        ui_->LvwAdiantamentos->setColumnWidth(c, largura);
     }
     // The name takes what the others leave, and never less than its title.
     titulos->setMinimumSectionSize(titulos->sectionSizeHint(Coluna::NomeCredor));
@@ -469,49 +292,50 @@ void FrmAdiantamentos::ajustaATela()
 void FrmAdiantamentos::ligaCampos()
 {
     using Conjunto = ConjuntoCaracteres;
-    new ComportamentoCampo(*TxtExercicio, {.conjunto = Conjunto::Digitos,
-                                           .apara = false,
-                                           .aoTeclarEnter = [this] { CmdCarrega_Click(); }});
-    new ComportamentoCampo(*TxtOrgao, {});
-    new ComportamentoCampo(*TxtElaborador, {.apara = false});
-    new ComportamentoCampo(*TxtResponsavel,
+    new ComportamentoCampo(*ui_->TxtExercicio, {.conjunto = Conjunto::Digitos,
+                                                .apara = false,
+                                                .aoTeclarEnter = [this] { CmdCarrega_Click(); }});
+    new ComportamentoCampo(*ui_->TxtOrgao, {});
+    new ComportamentoCampo(*ui_->TxtElaborador, {.apara = false});
+    new ComportamentoCampo(*ui_->TxtResponsavel,
                            {.apara = false, .aoTeclarEnter = [this] { CmdIncluir_Click(); }});
-    new ComportamentoCampo(*TxtProcesso, {});
-    new ComportamentoCampo(*TxtNumeroNotaEmpenho, {.conjunto = Conjunto::Digitos, .apara = false});
-    new ComportamentoCampo(*TxtNomeResponsavel, {});
-    new ComportamentoCampo(*TxtValor, {.conjunto = Conjunto::Valor,
-                                       .setas = false,
-                                       .apara = false,
-                                       .formataValor = true,
-                                       .aoEntrar = [] { Module1::VirgulaDigitada = false; }});
-    for (QLineEdit* data : {TxtDataInicial, TxtDataFinal})
+    new ComportamentoCampo(*ui_->TxtProcesso, {});
+    new ComportamentoCampo(*ui_->TxtNumeroNotaEmpenho,
+                           {.conjunto = Conjunto::Digitos, .apara = false});
+    new ComportamentoCampo(*ui_->TxtNomeResponsavel, {});
+    new ComportamentoCampo(*ui_->TxtValor, {.conjunto = Conjunto::Valor,
+                                            .setas = false,
+                                            .apara = false,
+                                            .formataValor = true,
+                                            .aoEntrar = [] { Module1::VirgulaDigitada = false; }});
+    for (QLineEdit* data : {ui_->TxtDataInicial, ui_->TxtDataFinal})
         new ComportamentoCampo(
             *data,
             {.conjunto = Conjunto::Digitos, .setas = false, .barraDiaMes = true, .apara = false});
 
-    PintaCampo(*CboElemEcon, CorNormal);
-    PintaCampo(*CboCPF, CorNormal);
-    PintaRotulosInativos(*Frame3);
-    CboElemEcon->installEventFilter(this);
-    CboCPF->installEventFilter(this);
-    FiltraEdicoes(*CboCPF->lineEdit(), ConjuntoCaracteres::Livre);
-    LvwAdiantamentos->installEventFilter(this);
+    PintaCampo(*ui_->CboElemEcon, CorNormal);
+    PintaCampo(*ui_->CboCPF, CorNormal);
+    PintaRotulosInativos(*ui_->Frame3);
+    ui_->CboElemEcon->installEventFilter(this);
+    ui_->CboCPF->installEventFilter(this);
+    FiltraEdicoes(*ui_->CboCPF->lineEdit(), ConjuntoCaracteres::Livre);
+    ui_->LvwAdiantamentos->installEventFilter(this);
 
-    connect(CmdCarrega, &QPushButton::clicked, this, &FrmAdiantamentos::CmdCarrega_Click);
-    connect(CmdIncluir, &QPushButton::clicked, this, &FrmAdiantamentos::CmdIncluir_Click);
-    connect(CmdAlterar, &QPushButton::clicked, this, &FrmAdiantamentos::CmdAlterar_Click);
-    connect(CmdExcluir, &QPushButton::clicked, this, &FrmAdiantamentos::CmdExcluir_Click);
-    connect(CmdOK, &QPushButton::clicked, this, &FrmAdiantamentos::CmdOK_Click);
-    connect(CmdVoltar, &QPushButton::clicked, this, &FrmAdiantamentos::CmdVoltar_Click);
-    connect(cmdAjuda, &QPushButton::clicked, this, &FrmAdiantamentos::cmdAjuda_Click);
-    connect(CmdImprimir, &QPushButton::clicked, this, &FrmAdiantamentos::CmdImprimir_Click);
-    connect(CmdGravarArquivo, &QPushButton::clicked, this,
+    connect(ui_->CmdCarrega, &QPushButton::clicked, this, &FrmAdiantamentos::CmdCarrega_Click);
+    connect(ui_->CmdIncluir, &QPushButton::clicked, this, &FrmAdiantamentos::CmdIncluir_Click);
+    connect(ui_->CmdAlterar, &QPushButton::clicked, this, &FrmAdiantamentos::CmdAlterar_Click);
+    connect(ui_->CmdExcluir, &QPushButton::clicked, this, &FrmAdiantamentos::CmdExcluir_Click);
+    connect(ui_->CmdOK, &QPushButton::clicked, this, &FrmAdiantamentos::CmdOK_Click);
+    connect(ui_->CmdVoltar, &QPushButton::clicked, this, &FrmAdiantamentos::CmdVoltar_Click);
+    connect(ui_->cmdAjuda, &QPushButton::clicked, this, &FrmAdiantamentos::cmdAjuda_Click);
+    connect(ui_->CmdImprimir, &QPushButton::clicked, this, &FrmAdiantamentos::CmdImprimir_Click);
+    connect(ui_->CmdGravarArquivo, &QPushButton::clicked, this,
             &FrmAdiantamentos::CmdGravarArquivo_Click);
-    connect(CmdRestaurar, &QPushButton::clicked, this, &FrmAdiantamentos::CmdRestaurar_Click);
-    connect(CmdImportar, &QPushButton::clicked, this, &FrmAdiantamentos::CmdImportar_Click);
-    connect(CmdSair, &QPushButton::clicked, this, &FrmAdiantamentos::CmdSair_Click);
-    connect(LvwAdiantamentos, &QTreeView::clicked, this, [this] { LvwAdiantamentos_Click(); });
-    connect(LvwAdiantamentos->header(), &QHeaderView::sectionClicked, this,
+    connect(ui_->CmdRestaurar, &QPushButton::clicked, this, &FrmAdiantamentos::CmdRestaurar_Click);
+    connect(ui_->CmdImportar, &QPushButton::clicked, this, &FrmAdiantamentos::CmdImportar_Click);
+    connect(ui_->CmdSair, &QPushButton::clicked, this, &FrmAdiantamentos::CmdSair_Click);
+    connect(ui_->LvwAdiantamentos, &QTreeView::clicked, this, [this] { LvwAdiantamentos_Click(); });
+    connect(ui_->LvwAdiantamentos->header(), &QHeaderView::sectionClicked, this,
             [this](int secao) { LvwAdiantamentos_ColumnClick(secao + 1); });
     // A list filled anew shows its first row selected.
     connect(&modelo_, &QAbstractItemModel::modelReset, this, [this] {
@@ -524,104 +348,108 @@ void FrmAdiantamentos::ligaCampos()
 
 Cabecalho FrmAdiantamentos::cabecalho() const
 {
-    return {TxtExercicio->text(), TxtOrgao->text(), TxtElaborador->text(), TxtResponsavel->text()};
+    return {ui_->TxtExercicio->text(), ui_->TxtOrgao->text(), ui_->TxtElaborador->text(),
+            ui_->TxtResponsavel->text()};
 }
 
 void FrmAdiantamentos::defineCabecalho(const Cabecalho& c)
 {
-    TxtExercicio->setText(c.exercicio);
-    TxtOrgao->setText(c.orgao);
-    TxtElaborador->setText(c.elaborador);
-    TxtResponsavel->setText(c.responsavel);
+    ui_->TxtExercicio->setText(c.exercicio);
+    ui_->TxtOrgao->setText(c.orgao);
+    ui_->TxtElaborador->setText(c.elaborador);
+    ui_->TxtResponsavel->setText(c.responsavel);
 }
 
 void FrmAdiantamentos::focaCabecalho(CampoCabecalho campo)
 {
     switch (campo) {
     case CampoCabecalho::Exercicio:
-        TxtExercicio->setFocus();
+        ui_->TxtExercicio->setFocus();
         break;
     case CampoCabecalho::Orgao:
-        TxtOrgao->setFocus();
+        ui_->TxtOrgao->setFocus();
         break;
     case CampoCabecalho::Elaborador:
-        TxtElaborador->setFocus();
+        ui_->TxtElaborador->setFocus();
         break;
     case CampoCabecalho::Responsavel:
-        TxtResponsavel->setFocus();
+        ui_->TxtResponsavel->setFocus();
         break;
     case CampoCabecalho::NomeCredor:
-        TxtNomeResponsavel->setFocus();
+        ui_->TxtNomeResponsavel->setFocus();
         break;
     }
 }
 
 void FrmAdiantamentos::progresso(int minimo, int maximo, int valor)
 {
-    ProgressBar1->setRange(minimo, maximo);
-    ProgressBar1->setValue(valor);
+    ui_->ProgressBar1->setRange(minimo, maximo);
+    ui_->ProgressBar1->setValue(valor);
 }
 
 void FrmAdiantamentos::habilitaRegistro()
 {
     for (QWidget* w : std::initializer_list<QWidget*>{
-             TxtOrgao, TxtElaborador, TxtResponsavel, CmdIncluir, CmdAlterar, CmdExcluir,
-             CmdImprimir, CmdGravarArquivo, CmdRestaurar, CmdImportar})
+             ui_->TxtOrgao, ui_->TxtElaborador, ui_->TxtResponsavel, ui_->CmdIncluir,
+             ui_->CmdAlterar, ui_->CmdExcluir, ui_->CmdImprimir, ui_->CmdGravarArquivo,
+             ui_->CmdRestaurar, ui_->CmdImportar})
         w->setEnabled(true);
 }
 
 void FrmAdiantamentos::limpaExercicio()
 {
-    TxtOrgao->clear();
-    TxtElaborador->clear();
-    TxtResponsavel->clear();
+    ui_->TxtOrgao->clear();
+    ui_->TxtElaborador->clear();
+    ui_->TxtResponsavel->clear();
     limpaEntrada();
-    for (QPushButton* b : {CmdIncluir, CmdAlterar, CmdExcluir, CmdImprimir, CmdGravarArquivo})
+    for (QPushButton* b : {ui_->CmdIncluir, ui_->CmdAlterar, ui_->CmdExcluir, ui_->CmdImprimir,
+                           ui_->CmdGravarArquivo})
         b->setEnabled(false);
 }
 
 void FrmAdiantamentos::limpaEntrada()
 {
-    TxtProcesso->clear();
-    TxtNumeroNotaEmpenho->clear();
-    CboElemEcon->setCurrentIndex(0);
-    CboCPF->setEditText(QString());
-    TxtNomeResponsavel->clear();
-    TxtValor->setText(u"0,00"_s);
-    TxtDataInicial->clear();
-    TxtDataFinal->clear();
+    ui_->TxtProcesso->clear();
+    ui_->TxtNumeroNotaEmpenho->clear();
+    ui_->CboElemEcon->setCurrentIndex(0);
+    ui_->CboCPF->setEditText(QString());
+    ui_->TxtNomeResponsavel->clear();
+    ui_->TxtValor->setText(u"0,00"_s);
+    ui_->TxtDataInicial->clear();
+    ui_->TxtDataFinal->clear();
 }
 
 QString FrmAdiantamentos::nomeCredor() const
 {
-    return TxtNomeResponsavel->text();
+    return ui_->TxtNomeResponsavel->text();
 }
 
 // ---- waiting panel
 
 void FrmAdiantamentos::aguarde(const QString& aviso)
 {
-    LabAviso->setText(aviso);
-    Pnlaguarde->adjustSize();
-    Pnlaguarde->resize(qMax(Pnlaguarde->width(), Frame2->width() / 2), Pnlaguarde->height());
-    Pnlaguarde->move((Frame2->width() - Pnlaguarde->width()) / 2,
-                     (Frame2->height() - Pnlaguarde->height()) / 2);
-    Pnlaguarde->raise();
-    Pnlaguarde->show();
+    ui_->LabAviso->setText(aviso);
+    ui_->Pnlaguarde->adjustSize();
+    ui_->Pnlaguarde->resize(qMax(ui_->Pnlaguarde->width(), ui_->Frame2->width() / 2),
+                            ui_->Pnlaguarde->height());
+    ui_->Pnlaguarde->move((ui_->Frame2->width() - ui_->Pnlaguarde->width()) / 2,
+                          (ui_->Frame2->height() - ui_->Pnlaguarde->height()) / 2);
+    ui_->Pnlaguarde->raise();
+    ui_->Pnlaguarde->show();
     servicos_.atividade.processaEventos();
 }
 
 void FrmAdiantamentos::fimAguarde()
 {
-    Pnlaguarde->hide();
+    ui_->Pnlaguarde->hide();
 }
 
 void FrmAdiantamentos::resizeEvent(QResizeEvent* evento)
 {
     QMainWindow::resizeEvent(evento);
-    if (Pnlaguarde->isVisible())
-        Pnlaguarde->move((Frame2->width() - Pnlaguarde->width()) / 2,
-                         (Frame2->height() - Pnlaguarde->height()) / 2);
+    if (ui_->Pnlaguarde->isVisible())
+        ui_->Pnlaguarde->move((ui_->Frame2->width() - ui_->Pnlaguarde->width()) / 2,
+                              (ui_->Frame2->height() - ui_->Pnlaguarde->height()) / 2);
 }
 
 // ---- activation, keys, help
@@ -646,7 +474,7 @@ void FrmAdiantamentos::changeEvent(QEvent* evento)
 
 void FrmAdiantamentos::Form_Activate()
 {
-    if (!CmdIncluir->isEnabled())
+    if (!ui_->CmdIncluir->isEnabled())
         servicos_.mensagens.mostra(
             u"Para lançamento de um novo Exercício ou dar continuidade em algum, informe o "
             u"Exercício no campo correspondente, em seguida clique o botão Iniciar ou "
@@ -664,13 +492,13 @@ bool FrmAdiantamentos::teclaDeFuncao(int tecla)
         return true;
     // F2 and Esc look only at which button of their pair is shown.
     case Qt::Key_F2:
-        if (!CmdOK->isHidden())
+        if (!ui_->CmdOK->isHidden())
             CmdOK_Click();
         else
             CmdIncluir_Click();
         return true;
     case Qt::Key_Escape:
-        if (!CmdSair->isHidden())
+        if (!ui_->CmdSair->isHidden())
             CmdSair_Click();
         else
             CmdVoltar_Click();
@@ -685,14 +513,15 @@ bool FrmAdiantamentos::teclaDeFuncao(int tecla)
         QPushButton* botao;
         Handler acao;
     } comandos[] = {
-        {Qt::Key_F3, CmdAlterar, &FrmAdiantamentos::CmdAlterar_Click},
-        {Qt::Key_F4, CmdExcluir, &FrmAdiantamentos::CmdExcluir_Click},
-        {Qt::Key_F5, CmdImprimir, &FrmAdiantamentos::CmdImprimir_Click},
+        {Qt::Key_F3, ui_->CmdAlterar, &FrmAdiantamentos::CmdAlterar_Click},
+        {Qt::Key_F4, ui_->CmdExcluir, &FrmAdiantamentos::CmdExcluir_Click},
+        {Qt::Key_F5, ui_->CmdImprimir, &FrmAdiantamentos::CmdImprimir_Click},
         // The preview goes with the print button: offered exactly when printing is.
-        {(Qt::SHIFT | Qt::Key_F5).toCombined(), CmdImprimir, &FrmAdiantamentos::visualizaRelatorio},
-        {Qt::Key_F6, CmdGravarArquivo, &FrmAdiantamentos::CmdGravarArquivo_Click},
-        {Qt::Key_F7, CmdRestaurar, &FrmAdiantamentos::CmdRestaurar_Click},
-        {Qt::Key_F8, CmdImportar, &FrmAdiantamentos::CmdImportar_Click},
+        {(Qt::SHIFT | Qt::Key_F5).toCombined(), ui_->CmdImprimir,
+         &FrmAdiantamentos::visualizaRelatorio},
+        {Qt::Key_F6, ui_->CmdGravarArquivo, &FrmAdiantamentos::CmdGravarArquivo_Click},
+        {Qt::Key_F7, ui_->CmdRestaurar, &FrmAdiantamentos::CmdRestaurar_Click},
+        {Qt::Key_F8, ui_->CmdImportar, &FrmAdiantamentos::CmdImportar_Click},
     };
     for (const auto& c : comandos) {
         if (c.tecla != tecla)
@@ -706,9 +535,9 @@ bool FrmAdiantamentos::teclaDeFuncao(int tecla)
 
 bool FrmAdiantamentos::eventFilter(QObject* objeto, QEvent* evento)
 {
-    if (objeto == CboCPF) {
+    if (objeto == ui_->CboCPF) {
         if (evento->type() == QEvent::FocusIn) {
-            PintaCampo(*CboCPF, CorFoco);
+            PintaCampo(*ui_->CboCPF, CorFoco);
         } else if (evento->type() == QEvent::FocusOut) {
             const auto razao = static_cast<QFocusEvent*>(evento)->reason();
             if (razao != Qt::PopupFocusReason && razao != Qt::ActiveWindowFocusReason)
@@ -721,22 +550,22 @@ bool FrmAdiantamentos::eventFilter(QObject* objeto, QEvent* evento)
         return false;
     }
 
-    if (objeto == CboElemEcon) {
+    if (objeto == ui_->CboElemEcon) {
         if (evento->type() == QEvent::FocusIn)
-            PintaCampo(*CboElemEcon, CorFoco);
+            PintaCampo(*ui_->CboElemEcon, CorFoco);
         else if (evento->type() == QEvent::FocusOut)
-            PintaCampo(*CboElemEcon, CorNormal);
+            PintaCampo(*ui_->CboElemEcon, CorNormal);
         else if (evento->type() == QEvent::KeyPress) {
             const int k = static_cast<QKeyEvent*>(evento)->key();
             if (k == Qt::Key_Return || k == Qt::Key_Enter) {
-                MoveFoco(*CboElemEcon);
+                MoveFoco(*ui_->CboElemEcon);
                 return true;
             }
         }
         return false;
     }
 
-    if (objeto == LvwAdiantamentos) {
+    if (objeto == ui_->LvwAdiantamentos) {
         if (evento->type() == QEvent::KeyRelease) {
             switch (static_cast<QKeyEvent*>(evento)->key()) {
             case Qt::Key_Down:
@@ -753,7 +582,7 @@ bool FrmAdiantamentos::eventFilter(QObject* objeto, QEvent* evento)
         } else if (evento->type() == QEvent::KeyPress) {
             const int k = static_cast<QKeyEvent*>(evento)->key();
             if (k == Qt::Key_Return || k == Qt::Key_Enter)
-                MoveFoco(*LvwAdiantamentos);
+                MoveFoco(*ui_->LvwAdiantamentos);
         }
         return false;
     }
@@ -773,7 +602,7 @@ void FrmAdiantamentos::CboCPF_KeyPress(QKeyEvent& tecla, bool& engolir)
     if (codigo == Qt::Key_Backspace)
         return;
     if (codigo == Qt::Key_Return || codigo == Qt::Key_Enter) {
-        MoveFoco(*CboCPF);
+        MoveFoco(*ui_->CboCPF);
         engolir = true;
         return;
     }
@@ -781,11 +610,11 @@ void FrmAdiantamentos::CboCPF_KeyPress(QKeyEvent& tecla, bool& engolir)
     if (texto.isEmpty() || !texto[0].isPrint() ||
         (tecla.modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
         return;
-    QLineEdit& edicao = *CboCPF->lineEdit();
+    QLineEdit& edicao = *ui_->CboCPF->lineEdit();
     const int inicio = edicao.hasSelectedText() ? edicao.selectionStart() : edicao.cursorPosition();
     QStringList itens;
-    for (int i = 0; i < CboCPF->count(); ++i)
-        itens << CboCPF->itemText(i);
+    for (int i = 0; i < ui_->CboCPF->count(); ++i)
+        itens << ui_->CboCPF->itemText(i);
     const TeclaCPF efeito = CompletaCPF(itens, edicao.text(), inicio, texto[0]);
     if (efeito.efeito == TeclaCPF::Efeito::Deixa)
         return;
@@ -793,26 +622,26 @@ void FrmAdiantamentos::CboCPF_KeyPress(QKeyEvent& tecla, bool& engolir)
     if (efeito.efeito == TeclaCPF::Efeito::Engole)
         return;
     if (efeito.item >= 0)
-        CboCPF->setCurrentIndex(efeito.item);
-    CboCPF->setEditText(efeito.texto);
+        ui_->CboCPF->setCurrentIndex(efeito.item);
+    ui_->CboCPF->setEditText(efeito.texto);
     edicao.setSelection(efeito.ancora, efeito.cursor - efeito.ancora);
 }
 
 void FrmAdiantamentos::CboCPF_LostFocus()
 {
-    PintaCampo(*CboCPF, CorNormal);
-    const int linha = LinhaDoCredor(modelo_, CboCPF->currentText());
+    PintaCampo(*ui_->CboCPF, CorNormal);
+    const int linha = LinhaDoCredor(modelo_, ui_->CboCPF->currentText());
     if (linha < 0)
         return;
-    TxtNomeResponsavel->setText(modelo_.linha(linha).nome);
-    TxtValor->setFocus(Qt::TabFocusReason);
+    ui_->TxtNomeResponsavel->setText(modelo_.linha(linha).nome);
+    ui_->TxtValor->setFocus(Qt::TabFocusReason);
 }
 
 // ---- list
 
 int FrmAdiantamentos::linhaSelecionada() const
 {
-    const QItemSelectionModel* selecao = LvwAdiantamentos->selectionModel();
+    const QItemSelectionModel* selecao = ui_->LvwAdiantamentos->selectionModel();
     const QModelIndex atual = selecao->currentIndex();
     if (atual.isValid() && selecao->isRowSelected(atual.row()))
         return atual.row();
@@ -826,21 +655,22 @@ int FrmAdiantamentos::linhaSelecionada() const
 void FrmAdiantamentos::selecionaSomente(int linha)
 {
     const QModelIndex indice = modelo_.index(linha, 0);
-    LvwAdiantamentos->selectionModel()->setCurrentIndex(
+    ui_->LvwAdiantamentos->selectionModel()->setCurrentIndex(
         indice, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    LvwAdiantamentos->scrollTo(indice);
+    ui_->LvwAdiantamentos->scrollTo(indice);
 }
 
 void FrmAdiantamentos::habilitaComandosDeLinhas(bool habilitar)
 {
-    for (QPushButton* b : {CmdAlterar, CmdExcluir, CmdImprimir, CmdGravarArquivo})
+    for (QPushButton* b :
+         {ui_->CmdAlterar, ui_->CmdExcluir, ui_->CmdImprimir, ui_->CmdGravarArquivo})
         b->setEnabled(habilitar);
 }
 
 void FrmAdiantamentos::LvwAdiantamentos_Click()
 {
     if (modelo_.linhas() == 0) {
-        CboCPF->clear();
+        ui_->CboCPF->clear();
         limpaEntrada();
         habilitaComandosDeLinhas(false);
         return;
@@ -849,17 +679,17 @@ void FrmAdiantamentos::LvwAdiantamentos_Click()
     if (linha < 0)
         return;
     const Adiantamento& a = modelo_.linha(linha);
-    TxtProcesso->setText(a.processo);
-    TxtNumeroNotaEmpenho->setText(a.notaEmpenho);
-    CboElemEcon->setCurrentIndex(a.elemento);
-    CboCPF->setEditText(a.cpf);
-    TxtNomeResponsavel->setText(a.nome);
-    TxtValor->setText(FormataMoeda(a.valor));
-    TxtDataInicial->setText(a.periodoInicial);
-    TxtDataFinal->setText(a.periodoFinal);
+    ui_->TxtProcesso->setText(a.processo);
+    ui_->TxtNumeroNotaEmpenho->setText(a.notaEmpenho);
+    ui_->CboElemEcon->setCurrentIndex(a.elemento);
+    ui_->CboCPF->setEditText(a.cpf);
+    ui_->TxtNomeResponsavel->setText(a.nome);
+    ui_->TxtValor->setText(FormataMoeda(a.valor));
+    ui_->TxtDataInicial->setText(a.periodoInicial);
+    ui_->TxtDataFinal->setText(a.periodoFinal);
     habilitaComandosDeLinhas(true);
-    CmdRestaurar->setEnabled(true);
-    CmdImportar->setEnabled(true);
+    ui_->CmdRestaurar->setEnabled(true);
+    ui_->CmdImportar->setEnabled(true);
 }
 
 void FrmAdiantamentos::LvwAdiantamentos_ColumnClick(int titulo)
@@ -869,7 +699,7 @@ void FrmAdiantamentos::LvwAdiantamentos_ColumnClick(int titulo)
     if (modelo_.ordenado() && chave == modelo_.chaveOrdenacao())
         ordem = modelo_.ordem() == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
     modelo_.ordena(chave, ordem);
-    QHeaderView* titulos = LvwAdiantamentos->header();
+    QHeaderView* titulos = ui_->LvwAdiantamentos->header();
     titulos->setSortIndicatorShown(true);
     titulos->setSortIndicator(titulo - 1, ordem);
     // The sorted column's title keeps its words whole beside the arrow.
@@ -882,7 +712,7 @@ void FrmAdiantamentos::LvwAdiantamentos_ColumnClick(int titulo)
 
 bool FrmAdiantamentos::VerificaArquivo(const QString& caminho)
 {
-    return ::VerificaArquivo(caminho, TxtExercicio->text(), *this, servicos_.mensagens,
+    return ::VerificaArquivo(caminho, ui_->TxtExercicio->text(), *this, servicos_.mensagens,
                              servicos_.atividade);
 }
 
@@ -893,20 +723,20 @@ void FrmAdiantamentos::mostraProgresso(int minimo, int maximo, int valor)
 
 void FrmAdiantamentos::avancaProgresso(int valor)
 {
-    AvancaBarra(*ProgressBar1, valor);
+    AvancaBarra(*ui_->ProgressBar1, valor);
 }
 
 void FrmAdiantamentos::CmdCarrega_Click()
 {
     if (bloqueado_)
         return;
-    if (LeNumeroInicial(TxtExercicio->text()) < 2003) {
+    if (LeNumeroInicial(ui_->TxtExercicio->text()) < 2003) {
         servicos_.mensagens.bipe();
         servicos_.mensagens.mostra(u"Informe um Exercício a partir de 2003"_s, Icone::Parada);
         voltaAoExercicioAberto();
         return;
     }
-    const QString caminho = CaminhoArquivoExercicio(TxtExercicio->text());
+    const QString caminho = CaminhoArquivoExercicio(ui_->TxtExercicio->text());
     if (QFileInfo::exists(caminho)) {
         const Ocupado ocupado(servicos_.atividade);
         aguarde(u"Validando arquivo, aguarde..."_s);
@@ -926,20 +756,21 @@ void FrmAdiantamentos::CmdCarrega_Click()
             voltaAoExercicioAberto();
             return;
         }
-        AbreExercicio(TxtExercicio->text());
+        AbreExercicio(ui_->TxtExercicio->text());
         LvwAdiantamentos_Click();
     } else {
-        AbreExercicio(TxtExercicio->text());
-        TxtOrgao->clear();
-        TxtElaborador->clear();
-        TxtResponsavel->clear();
+        AbreExercicio(ui_->TxtExercicio->text());
+        ui_->TxtOrgao->clear();
+        ui_->TxtElaborador->clear();
+        ui_->TxtResponsavel->clear();
         modelo_.limpa();
         limpaEntrada();
-        for (QWidget* w : std::initializer_list<QWidget*>{TxtOrgao, TxtElaborador, TxtResponsavel,
-                                                          CmdIncluir, CmdRestaurar, CmdImportar})
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{ui_->TxtOrgao, ui_->TxtElaborador, ui_->TxtResponsavel,
+                                             ui_->CmdIncluir, ui_->CmdRestaurar, ui_->CmdImportar})
             w->setEnabled(true);
         habilitaComandosDeLinhas(false);
-        TxtOrgao->setFocus();
+        ui_->TxtOrgao->setFocus();
     }
     Module1::PendenteGravar.clear();
     fimAguarde();
@@ -947,72 +778,73 @@ void FrmAdiantamentos::CmdCarrega_Click()
 
 void FrmAdiantamentos::voltaAoExercicioAberto()
 {
-    TxtExercicio->setText(ExercicioAberto());
-    TxtExercicio->setFocus();
-    SelecionaTexto(*TxtExercicio);
+    ui_->TxtExercicio->setText(ExercicioAberto());
+    ui_->TxtExercicio->setFocus();
+    SelecionaTexto(*ui_->TxtExercicio);
 }
 
 // ---- entry commands
 
 void FrmAdiantamentos::mostraGrupoOcioso(bool ocioso)
 {
-    for (QPushButton* b : {CmdIncluir, CmdAlterar, CmdExcluir, CmdImprimir, CmdGravarArquivo,
-                           CmdRestaurar, CmdImportar, CmdSair})
+    for (QPushButton* b :
+         {ui_->CmdIncluir, ui_->CmdAlterar, ui_->CmdExcluir, ui_->CmdImprimir,
+          ui_->CmdGravarArquivo, ui_->CmdRestaurar, ui_->CmdImportar, ui_->CmdSair})
         b->setVisible(ocioso);
-    CmdOK->setVisible(!ocioso);
-    CmdVoltar->setVisible(!ocioso);
+    ui_->CmdOK->setVisible(!ocioso);
+    ui_->CmdVoltar->setVisible(!ocioso);
 }
 
 void FrmAdiantamentos::PreencheCPF()
 {
-    CboCPF->clear();
-    CboCPF->addItems(CPFsDaLista(modelo_));
-    CboCPF->setEditText(QString());
+    ui_->CboCPF->clear();
+    ui_->CboCPF->addItems(CPFsDaLista(modelo_));
+    ui_->CboCPF->setEditText(QString());
 }
 
 void FrmAdiantamentos::CmdIncluir_Click()
 {
-    TxtProcesso->clear();
-    TxtNumeroNotaEmpenho->clear();
-    TxtNomeResponsavel->clear();
-    TxtValor->setText(u"0,00"_s);
-    TxtDataInicial->clear();
-    TxtDataFinal->clear();
-    Frame2->setEnabled(false);
-    Frame3->setEnabled(true);
+    ui_->TxtProcesso->clear();
+    ui_->TxtNumeroNotaEmpenho->clear();
+    ui_->TxtNomeResponsavel->clear();
+    ui_->TxtValor->setText(u"0,00"_s);
+    ui_->TxtDataInicial->clear();
+    ui_->TxtDataFinal->clear();
+    ui_->Frame2->setEnabled(false);
+    ui_->Frame3->setEnabled(true);
     mostraGrupoOcioso(false);
-    LvwAdiantamentos->setSelectionMode(QAbstractItemView::SingleSelection);
-    const QString cpf = CboCPF->currentText();
+    ui_->LvwAdiantamentos->setSelectionMode(QAbstractItemView::SingleSelection);
+    const QString cpf = ui_->CboCPF->currentText();
     PreencheCPF();
-    CboCPF->setEditText(cpf);
-    TxtProcesso->setFocus();
+    ui_->CboCPF->setEditText(cpf);
+    ui_->TxtProcesso->setFocus();
     Module1::Operacao = u"I"_s;
 }
 
 void FrmAdiantamentos::CmdAlterar_Click()
 {
-    Frame2->setEnabled(false);
-    Frame3->setEnabled(true);
+    ui_->Frame2->setEnabled(false);
+    ui_->Frame3->setEnabled(true);
     mostraGrupoOcioso(false);
-    LvwAdiantamentos->setSelectionMode(QAbstractItemView::SingleSelection);
-    const QString cpf = CboCPF->currentText();
+    ui_->LvwAdiantamentos->setSelectionMode(QAbstractItemView::SingleSelection);
+    const QString cpf = ui_->CboCPF->currentText();
     PreencheCPF();
-    const int igual = CboCPF->findText(cpf, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const int igual = ui_->CboCPF->findText(cpf, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (igual >= 0)
-        CboCPF->setCurrentIndex(igual);
-    TxtProcesso->setFocus();
+        ui_->CboCPF->setCurrentIndex(igual);
+    ui_->TxtProcesso->setFocus();
     Module1::Operacao = u"A"_s;
 }
 
 void FrmAdiantamentos::CmdVoltar_Click()
 {
-    Frame1->setEnabled(true);
-    Frame2->setEnabled(true);
-    Frame3->setEnabled(false);
+    ui_->Frame1->setEnabled(true);
+    ui_->Frame2->setEnabled(true);
+    ui_->Frame3->setEnabled(false);
     Module1::Operacao.clear();
     mostraGrupoOcioso(true);
-    LvwAdiantamentos->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    LvwAdiantamentos->setFocus();
+    ui_->LvwAdiantamentos->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    ui_->LvwAdiantamentos->setFocus();
     LvwAdiantamentos_Click();
 }
 
@@ -1020,14 +852,14 @@ CamposEntrada FrmAdiantamentos::camposDigitados() const
 {
     CamposEntrada c;
     c.cabecalho = CabecalhoAberto(*this);
-    c.processo = TxtProcesso->text();
-    c.notaEmpenho = TxtNumeroNotaEmpenho->text();
-    c.elemento = CboElemEcon->currentIndex();
-    c.cpf = CboCPF->currentText();
-    c.nome = TxtNomeResponsavel->text();
-    c.valor = TxtValor->text();
-    c.periodoInicial = TxtDataInicial->text();
-    c.periodoFinal = TxtDataFinal->text();
+    c.processo = ui_->TxtProcesso->text();
+    c.notaEmpenho = ui_->TxtNumeroNotaEmpenho->text();
+    c.elemento = ui_->CboElemEcon->currentIndex();
+    c.cpf = ui_->CboCPF->currentText();
+    c.nome = ui_->TxtNomeResponsavel->text();
+    c.valor = ui_->TxtValor->text();
+    c.periodoInicial = ui_->TxtDataInicial->text();
+    c.periodoFinal = ui_->TxtDataFinal->text();
     return c;
 }
 
@@ -1035,29 +867,29 @@ QWidget* FrmAdiantamentos::widgetDe(Campo campo) const
 {
     switch (campo) {
     case Campo::TxtExercicio:
-        return TxtExercicio;
+        return ui_->TxtExercicio;
     case Campo::TxtOrgao:
-        return TxtOrgao;
+        return ui_->TxtOrgao;
     case Campo::TxtElaborador:
-        return TxtElaborador;
+        return ui_->TxtElaborador;
     case Campo::TxtResponsavel:
-        return TxtResponsavel;
+        return ui_->TxtResponsavel;
     case Campo::TxtProcesso:
-        return TxtProcesso;
+        return ui_->TxtProcesso;
     case Campo::TxtNumeroNotaEmpenho:
-        return TxtNumeroNotaEmpenho;
+        return ui_->TxtNumeroNotaEmpenho;
     case Campo::CboElemEcon:
-        return CboElemEcon;
+        return ui_->CboElemEcon;
     case Campo::CboCPF:
-        return CboCPF;
+        return ui_->CboCPF;
     case Campo::TxtNomeResponsavel:
-        return TxtNomeResponsavel;
+        return ui_->TxtNomeResponsavel;
     case Campo::TxtValor:
-        return TxtValor;
+        return ui_->TxtValor;
     case Campo::TxtDataInicial:
-        return TxtDataInicial;
+        return ui_->TxtDataInicial;
     case Campo::TxtDataFinal:
-        return TxtDataFinal;
+        return ui_->TxtDataFinal;
     }
     return nullptr;
 }
@@ -1073,10 +905,10 @@ void FrmAdiantamentos::CmdOK_Click()
         CamposEntrada campos = camposDigitados();
         const std::optional<Recusa> recusa = ValidaAdiantamento(campos);
         // A valid CPF and the value's display form replace what was typed, as the checks saw them.
-        if (campos.cpf != CboCPF->currentText())
-            CboCPF->setEditText(campos.cpf);
-        if (campos.valor != TxtValor->text())
-            TxtValor->setText(campos.valor);
+        if (campos.cpf != ui_->CboCPF->currentText())
+            ui_->CboCPF->setEditText(campos.cpf);
+        if (campos.valor != ui_->TxtValor->text())
+            ui_->TxtValor->setText(campos.valor);
         const auto recusar = [this](const Recusa& r) {
             servicos_.mensagens.mostra(r.texto, r.icone, Botoes::Ok, r.titulo);
             foca(r.foco);
@@ -1096,20 +928,20 @@ void FrmAdiantamentos::CmdOK_Click()
             const int linha = modelo_.acrescenta(registro);
             selecionaSomente(linha);
             modelo_.renomeiaCredor(ChaveCPF(registro.cpf), registro.nome);
-            TxtProcesso->clear();
-            TxtNumeroNotaEmpenho->setText(ProximaNotaEmpenho(registro.notaEmpenho));
-            TxtNomeResponsavel->clear();
-            TxtValor->setText(u"0,00"_s);
-            TxtDataInicial->clear();
-            TxtDataFinal->clear();
+            ui_->TxtProcesso->clear();
+            ui_->TxtNumeroNotaEmpenho->setText(ProximaNotaEmpenho(registro.notaEmpenho));
+            ui_->TxtNomeResponsavel->clear();
+            ui_->TxtValor->setText(u"0,00"_s);
+            ui_->TxtDataInicial->clear();
+            ui_->TxtDataFinal->clear();
             habilitaComandosDeLinhas(true);
-            CmdRestaurar->setEnabled(true);
-            CmdImportar->setEnabled(true);
-            const QString cpf = CboCPF->currentText();
+            ui_->CmdRestaurar->setEnabled(true);
+            ui_->CmdImportar->setEnabled(true);
+            const QString cpf = ui_->CboCPF->currentText();
             PreencheCPF();
-            CboCPF->setEditText(cpf);
+            ui_->CboCPF->setEditText(cpf);
             if (GravaArquivo(*this, servicos_.mensagens))
-                TxtProcesso->setFocus();
+                ui_->TxtProcesso->setFocus();
         } else if (Module1::Operacao == u"A"_s) {
             const int selecionada = linhaSelecionada();
             if (selecionada < 0)
@@ -1138,7 +970,7 @@ void FrmAdiantamentos::CmdExcluir_Click()
     // Thousands of rows may go and the register is written again.
     const Ocupado ocupado(servicos_.atividade);
     if (resposta == Resposta::Ok) {
-        QItemSelectionModel& selecao = *LvwAdiantamentos->selectionModel();
+        QItemSelectionModel& selecao = *ui_->LvwAdiantamentos->selectionModel();
         modelo_.removeLinhas(LinhasInteiras(selecao, modelo_.linhas(), modelo_.columnCount()));
         // Every selected row is gone, so none is selected, whichever way the list was redrawn.
         selecao.clearSelection();
@@ -1148,25 +980,25 @@ void FrmAdiantamentos::CmdExcluir_Click()
         Module1::PendenteGravar.clear();
         // A data file left behind would bring the deleted advances back at the next start.
         ExcluiArquivoExercicio(servicos_.mensagens);
-        TxtProcesso->clear();
-        TxtNumeroNotaEmpenho->clear();
-        TxtNomeResponsavel->clear();
-        TxtDataInicial->clear();
-        TxtDataFinal->clear();
-        CboElemEcon->setCurrentIndex(0);
-        TxtValor->setText(u"0,00"_s);
+        ui_->TxtProcesso->clear();
+        ui_->TxtNumeroNotaEmpenho->clear();
+        ui_->TxtNomeResponsavel->clear();
+        ui_->TxtDataInicial->clear();
+        ui_->TxtDataFinal->clear();
+        ui_->CboElemEcon->setCurrentIndex(0);
+        ui_->TxtValor->setText(u"0,00"_s);
         habilitaComandosDeLinhas(false);
-        CmdRestaurar->setEnabled(false);
-        CmdImportar->setEnabled(false);
+        ui_->CmdRestaurar->setEnabled(false);
+        ui_->CmdImportar->setEnabled(false);
         return;
     }
     if (!GravaArquivo(*this, servicos_.mensagens))
         return;
     habilitaComandosDeLinhas(true);
-    CmdRestaurar->setEnabled(true);
-    CmdImportar->setEnabled(true);
+    ui_->CmdRestaurar->setEnabled(true);
+    ui_->CmdImportar->setEnabled(true);
     // The first row joins the selection and becomes the one the list reports as selected.
-    LvwAdiantamentos->selectionModel()->setCurrentIndex(
+    ui_->LvwAdiantamentos->selectionModel()->setCurrentIndex(
         modelo_.index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     LvwAdiantamentos_Click();
 }
@@ -1216,7 +1048,7 @@ void FrmAdiantamentos::CmdGravarArquivo_Click()
     const Cabecalho c = CabecalhoAberto(*this);
     std::optional<Recusa> recusa = ChecaCabecalho(c);
     if (!recusa)
-        recusa = ChecaNomeCredor(TxtNomeResponsavel->text());
+        recusa = ChecaNomeCredor(ui_->TxtNomeResponsavel->text());
     if (recusa) {
         servicos_.mensagens.mostra(recusa->texto, recusa->icone, Botoes::Ok, recusa->titulo);
         foca(recusa->foco);
@@ -1291,9 +1123,10 @@ void FrmAdiantamentos::CmdSair_Click()
     // nothing may be written or ended from inside it.
     if (bloqueado_)
         return;
-    const bool semRegistro = (TxtExercicio->text() + TxtOrgao->text()).trimmed().isEmpty() &&
-                             modelo_.linhas() == 0 && !CmdAlterar->isEnabled();
-    if (!CmdIncluir->isEnabled() || semRegistro) {
+    const bool semRegistro =
+        (ui_->TxtExercicio->text() + ui_->TxtOrgao->text()).trimmed().isEmpty() &&
+        modelo_.linhas() == 0 && !ui_->CmdAlterar->isEnabled();
+    if (!ui_->CmdIncluir->isEnabled() || semRegistro) {
         servicos_.encerramento.encerra();
         return;
     }

@@ -7,17 +7,16 @@
 #include <QMainWindow>
 #include <QPointer>
 
-class QComboBox;
-class QFrame;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QProgressBar;
-class QPushButton;
-class QTreeView;
+#include <memory>
+
 struct Servicos;
 enum class Campo;
 class frmSair;
+
+namespace Ui
+{
+class FrmAdiantamentos;
+}
 
 // The program's main window: the register of the open exercise, its header, its list and the
 // entry area, with the commands that start an exercise and include, change and delete advances.
@@ -112,35 +111,6 @@ private:
     bool bloqueado_ = false;        // a verification runs and lets events through
     QPointer<frmSair> frmSair_;
 
-    QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QGroupBox* Frame3 = nullptr;
-    QLineEdit* TxtExercicio = nullptr;
-    QPushButton* CmdCarrega = nullptr;
-    QLineEdit* TxtOrgao = nullptr;
-    QLineEdit* TxtElaborador = nullptr;
-    QLineEdit* TxtResponsavel = nullptr;
-    QTreeView* LvwAdiantamentos = nullptr;
-    QFrame* Pnlaguarde = nullptr;
-    QLabel* LabAviso = nullptr;
-    QProgressBar* ProgressBar1 = nullptr;
-    QLineEdit* TxtProcesso = nullptr;
-    QLineEdit* TxtNumeroNotaEmpenho = nullptr;
-    QComboBox* CboElemEcon = nullptr;
-    QComboBox* CboCPF = nullptr;
-    QLineEdit* TxtNomeResponsavel = nullptr;
-    QLineEdit* TxtValor = nullptr;
-    QLineEdit* TxtDataInicial = nullptr;
-    QLineEdit* TxtDataFinal = nullptr;
-    QPushButton* cmdAjuda = nullptr;
-    QPushButton* CmdIncluir = nullptr;
-    QPushButton* CmdOK = nullptr;
-    QPushButton* CmdAlterar = nullptr;
-    QPushButton* CmdVoltar = nullptr;
-    QPushButton* CmdExcluir = nullptr;
-    QPushButton* CmdImprimir = nullptr;
-    QPushButton* CmdGravarArquivo = nullptr;
-    QPushButton* CmdRestaurar = nullptr;
-    QPushButton* CmdImportar = nullptr;
-    QPushButton* CmdSair = nullptr;
+    // The layout, from FrmAdiantamentos.ui.
+    const std::unique_ptr<Ui::FrmAdiantamentos> ui_;
 };
