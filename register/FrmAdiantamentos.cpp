@@ -106,6 +106,49 @@ std::vector<int> LinhasInteiras(const QItemSelectionModel& selecao, int linhas, 
     return inteiras;
 }
 
+// The operator's order through the window, each stop by its object name in the form; the entry
+// fields the rules name carry their Campo. The tab order and the field a refusal focuses both
+// come from here.
+struct Parada {
+    const char* nome;
+    std::optional<Campo> campo;
+};
+
+constexpr Parada Paradas[] = {
+    {"TxtExercicio", Campo::TxtExercicio},
+    {"CmdCarrega", {}},
+    {"TxtOrgao", Campo::TxtOrgao},
+    {"TxtElaborador", Campo::TxtElaborador},
+    {"TxtResponsavel", Campo::TxtResponsavel},
+    {"CmdIncluir", {}},
+    {"CmdAlterar", {}},
+    {"CmdExcluir", {}},
+    {"CmdImprimir", {}},
+    {"CmdGravarArquivo", {}},
+    {"CmdRestaurar", {}},
+    {"CmdImportar", {}},
+    {"CmdSair", {}},
+    {"TxtProcesso", Campo::TxtProcesso},
+    {"TxtNumeroNotaEmpenho", Campo::TxtNumeroNotaEmpenho},
+    {"CboElemEcon", Campo::CboElemEcon},
+    {"CboCPF", Campo::CboCPF},
+    {"TxtNomeResponsavel", Campo::TxtNomeResponsavel},
+    {"TxtValor", Campo::TxtValor},
+    {"TxtDataInicial", Campo::TxtDataInicial},
+    {"TxtDataFinal", Campo::TxtDataFinal},
+    {"CmdOK", {}},
+    {"CmdVoltar", {}},
+    {"LvwAdiantamentos", {}},
+    {"cmdAjuda", {}},
+};
+
+QWidget* WidgetDa(const QObject& janela, const Parada& p)
+{
+    auto* w = janela.findChild<QWidget*>(QLatin1StringView(p.nome));
+    Q_ASSERT_X(w != nullptr, "FrmAdiantamentos", p.nome);
+    return w;
+}
+
 } // namespace
 
 FrmAdiantamentos::FrmAdiantamentos(Servicos& servicos, QWidget* pai)
@@ -195,34 +238,13 @@ void FrmAdiantamentos::montaJanela()
     ui_->CmdOK->hide();
     ui_->CmdVoltar->hide();
 
-    // The operator's order through the window.
-    const QList<QWidget*> ordem = {ui_->TxtExercicio,
-                                   ui_->CmdCarrega,
-                                   ui_->TxtOrgao,
-                                   ui_->TxtElaborador,
-                                   ui_->TxtResponsavel,
-                                   ui_->CmdIncluir,
-                                   ui_->CmdAlterar,
-                                   ui_->CmdExcluir,
-                                   ui_->CmdImprimir,
-                                   ui_->CmdGravarArquivo,
-                                   ui_->CmdRestaurar,
-                                   ui_->CmdImportar,
-                                   ui_->CmdSair,
-                                   ui_->TxtProcesso,
-                                   ui_->TxtNumeroNotaEmpenho,
-                                   ui_->CboElemEcon,
-                                   ui_->CboCPF,
-                                   ui_->TxtNomeResponsavel,
-                                   ui_->TxtValor,
-                                   ui_->TxtDataInicial,
-                                   ui_->TxtDataFinal,
-                                   ui_->CmdOK,
-                                   ui_->CmdVoltar,
-                                   ui_->LvwAdiantamentos,
-                                   ui_->cmdAjuda};
-    for (qsizetype i = 1; i < ordem.size(); ++i)
-        setTabOrder(ordem[i - 1], ordem[i]);
+    QWidget* anterior = nullptr;
+    for (const Parada& p : Paradas) {
+        QWidget* proximo = WidgetDa(*this, p);
+        if (anterior != nullptr)
+            setTabOrder(anterior, proximo);
+        anterior = proximo;
+    }
 
     ui_->TxtExercicio->setFocus();
 }
@@ -865,33 +887,10 @@ CamposEntrada FrmAdiantamentos::camposDigitados() const
 
 QWidget* FrmAdiantamentos::widgetDe(Campo campo) const
 {
-    switch (campo) {
-    case Campo::TxtExercicio:
-        return ui_->TxtExercicio;
-    case Campo::TxtOrgao:
-        return ui_->TxtOrgao;
-    case Campo::TxtElaborador:
-        return ui_->TxtElaborador;
-    case Campo::TxtResponsavel:
-        return ui_->TxtResponsavel;
-    case Campo::TxtProcesso:
-        return ui_->TxtProcesso;
-    case Campo::TxtNumeroNotaEmpenho:
-        return ui_->TxtNumeroNotaEmpenho;
-    case Campo::CboElemEcon:
-        return ui_->CboElemEcon;
-    case Campo::CboCPF:
-        return ui_->CboCPF;
-    case Campo::TxtNomeResponsavel:
-        return ui_->TxtNomeResponsavel;
-    case Campo::TxtValor:
-        return ui_->TxtValor;
-    case Campo::TxtDataInicial:
-        return ui_->TxtDataInicial;
-    case Campo::TxtDataFinal:
-        return ui_->TxtDataFinal;
-    }
-    return nullptr;
+    const auto p = std::find_if(std::begin(Paradas), std::end(Paradas),
+                                [campo](const Parada& p) { return p.campo == campo; });
+    Q_ASSERT(p != std::end(Paradas));
+    return WidgetDa(*this, *p);
 }
 
 void FrmAdiantamentos::foca(Campo campo)
