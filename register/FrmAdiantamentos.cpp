@@ -5,6 +5,7 @@
 #include "Caminhos.h"
 #include "Catalogo.h"
 #include "ComportamentoCampo.h"
+#include "Exclusao.h"
 #include "Falha.h"
 #include "FluxoBotoes.h"
 #include "Foco.h"
@@ -974,11 +975,8 @@ void FrmAdiantamentos::CmdExcluir_Click()
         // Every selected row is gone, so none is selected, whichever way the list was redrawn.
         selecao.clearSelection();
     }
-    if (modelo_.linhas() == 0) {
-        // No file is the register of no rows: nothing is left to write on leaving.
-        Module1::PendenteGravar.clear();
-        // A data file left behind would bring the deleted advances back at the next start.
-        ExcluiArquivoExercicio(servicos_.mensagens);
+    const DepoisDaExclusao depois = GuardaExclusao(*this, servicos_.mensagens);
+    if (depois == DepoisDaExclusao::Vazio) {
         ui_->TxtProcesso->clear();
         ui_->TxtNumeroNotaEmpenho->clear();
         ui_->TxtNomeResponsavel->clear();
@@ -991,7 +989,7 @@ void FrmAdiantamentos::CmdExcluir_Click()
         ui_->CmdImportar->setEnabled(false);
         return;
     }
-    if (!GravaArquivo(*this, servicos_.mensagens))
+    if (depois == DepoisDaExclusao::NaoGravado)
         return;
     habilitaComandosDeLinhas(true);
     ui_->CmdRestaurar->setEnabled(true);
