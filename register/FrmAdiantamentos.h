@@ -1,16 +1,23 @@
 #pragma once
 
+#include "AreaEntrada.h"
 #include "FormRegistro.h"
+#include "ListaAdiantamentos.h"
 #include "ModeloAdiantamentos.h"
+#include "PainelAguarde.h"
 #include "PainelVerificacao.h"
+#include "TeclasFuncao.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <memory>
+#include <optional>
+#include <vector>
 
 struct Servicos;
 enum class Campo;
+class AtivacaoJanela;
 class frmSair;
 
 namespace Ui
@@ -43,7 +50,7 @@ public:
     void aguarde(const QString& aviso) override;
     void fimAguarde() override;
     QString nomeCredor() const override;
-    void selecionaLinha(int linha) override { selecionaSomente(linha); }
+    void selecionaLinha(int linha) override;
 
     // PainelVerificacao
     void mostraProgresso(int minimo, int maximo, int valor) override;
@@ -61,7 +68,6 @@ public:
     void cmdAjuda_Click();
     void LvwAdiantamentos_Click();
     void LvwAdiantamentos_ColumnClick(int titulo);
-    void PreencheCPF();
     void CmdImprimir_Click();
     // Shift+F5: the report of F5 in the print preview.
     void visualizaRelatorio();
@@ -74,7 +80,6 @@ public:
     int linhaSelecionada() const;
 
 protected:
-    bool eventFilter(QObject* objeto, QEvent* evento) override;
     // Becoming the program's active window runs Form_Activate, unless a message box was all that
     // went over the window.
     void changeEvent(QEvent* evento) override;
@@ -84,33 +89,35 @@ protected:
 
 private:
     void montaJanela();
-    // The value, NE, CPF and period columns as wide as the widest text they hold, every title
-    // whole; the creditor's name takes the rest.
-    void dimensionaColunas();
-    // Opens at its usual size where the screen has room for it, filling the screen elsewhere.
-    void ajustaATela();
     void ligaCampos();
-    bool teclaDeFuncao(int tecla);
+    struct AcaoBotao {
+        Comando comando;
+        class QPushButton* botao;
+        void (FrmAdiantamentos::*acao)();
+    };
+    std::vector<AcaoBotao> acoes() const;
+    void teclaDeFuncao(QKeyCombination tecla);
     void mostraGrupoOcioso(bool ocioso);
-    void limpaEntrada();
+    // The entry area opened for an advance, the list held still, the list's CPFs offered;
+    // returns the CPF the combo showed.
+    QString abreEdicao();
     void habilitaComandosDeLinhas(bool habilitar);
+    // Those and the restore and import commands.
+    void habilitaComandos(bool habilitar);
     void foca(Campo campo);
-    QWidget* widgetDe(Campo campo) const;
-    void selecionaSomente(int linha);
-    struct CamposEntrada camposDigitados() const;
     bool VerificaArquivo(const QString& caminho);
     // After a start that did not happen: the open exercise's year back, ready to be typed over.
     void voltaAoExercicioAberto();
-    void CboCPF_KeyPress(class QKeyEvent& tecla, bool& engolir);
-    void CboCPF_LostFocus();
 
     Servicos& servicos_;
     ModeloAdiantamentos modelo_;
-    bool voltaDeCaixa_ = false;     // the last other window to have the keyboard was a message box
-    bool ativacaoPendente_ = false; // Form_Activate is queued
-    bool bloqueado_ = false;        // a verification runs and lets events through
+    AtivacaoJanela* ativacao_ = nullptr;
+    bool bloqueado_ = false; // a verification runs and lets events through
     QPointer<frmSair> frmSair_;
 
     // The layout, from FrmAdiantamentos.ui.
     const std::unique_ptr<Ui::FrmAdiantamentos> ui_;
+    std::optional<ListaAdiantamentos> lista_;
+    std::optional<PainelAguarde> aguarde_;
+    std::optional<AreaEntrada> entrada_;
 };
