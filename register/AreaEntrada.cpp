@@ -37,9 +37,14 @@ AreaEntrada::AreaEntrada(const Ui::FrmAdiantamentos& ui, const ModeloAdiantament
             *data,
             {.conjunto = Conjunto::Digitos, .setas = false, .barraDiaMes = true, .apara = false});
     new ComportamentoCombo(*ui_.CboElemEcon);
-    new ComportamentoCombo(*ui_.CboCPF, [this] { CboCPF_LostFocus(); });
+    comportamentoCPF_ = new ComportamentoCombo(*ui_.CboCPF, [this] { CboCPF_LostFocus(); });
     PintaRotulosInativos(*ui_.Frame3);
     FiltraEdicoes(*ui_.CboCPF->lineEdit(), ConjuntoCaracteres::Livre);
+}
+
+AreaEntrada::~AreaEntrada()
+{
+    delete comportamentoCPF_;
 }
 
 void AreaEntrada::mostra(const Adiantamento& a)

@@ -16,6 +16,11 @@ class AreaEntrada
 {
 public:
     AreaEntrada(const Ui::FrmAdiantamentos& ui, const ModeloAdiantamentos& lista);
+    // The CPF combo no longer reports leaving it: the window taking its controls down would
+    // report it after the list is gone.
+    ~AreaEntrada();
+    AreaEntrada(const AreaEntrada&) = delete;
+    AreaEntrada& operator=(const AreaEntrada&) = delete;
 
     void mostra(const Adiantamento& adiantamento);
     CamposEntrada digitado(const Cabecalho& cabecalho) const;
@@ -31,4 +36,5 @@ private:
 
     const Ui::FrmAdiantamentos& ui_;
     const ModeloAdiantamentos& lista_;
+    class ComportamentoCombo* comportamentoCPF_ = nullptr;
 };

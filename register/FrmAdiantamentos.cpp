@@ -8,6 +8,7 @@
 #include "EnvioJanela.h"
 #include "Exclusao.h"
 #include "Falha.h"
+#include "FluxoBotoes.h"
 #include "Foco.h"
 #include "Formatos.h"
 #include "FrmImportacao.h"
@@ -72,6 +73,8 @@ QString FrmAdiantamentos::titulo()
 void FrmAdiantamentos::montaJanela()
 {
     ui_->setupUi(this);
+    // The row of buttons wraps where the window is narrow, on a small screen or at a large scale.
+    FluxoBotoes::emLugarDe(*ui_->principal, *ui_->botoes);
     NomeiaPelosRotulos(*this);
 
     // The widths that depend on the font: a field is never narrower than the widest text it holds.
@@ -245,16 +248,6 @@ void FrmAdiantamentos::cmdAjuda_Click()
 
 // ---- list
 
-int FrmAdiantamentos::linhaSelecionada() const
-{
-    return lista_->linhaSelecionada();
-}
-
-void FrmAdiantamentos::selecionaLinha(int linha)
-{
-    lista_->selecionaSomente(linha);
-}
-
 void FrmAdiantamentos::habilitaComandosDeLinhas(bool habilitar)
 {
     for (QPushButton* b :
@@ -284,22 +277,12 @@ void FrmAdiantamentos::LvwAdiantamentos_Click()
     habilitaComandos(true);
 }
 
-void FrmAdiantamentos::LvwAdiantamentos_ColumnClick(int titulo)
-{
-    lista_->ordenaPeloTitulo(titulo);
-}
-
 // ---- exercise start
 
 bool FrmAdiantamentos::VerificaArquivo(const QString& caminho)
 {
     return ::VerificaArquivo(caminho, ui_->TxtExercicio->text(), *this, servicos_.mensagens,
                              servicos_.atividade);
-}
-
-void FrmAdiantamentos::mostraProgresso(int minimo, int maximo, int valor)
-{
-    progresso(minimo, maximo, valor);
 }
 
 void FrmAdiantamentos::avancaProgresso(int valor)

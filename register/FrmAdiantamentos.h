@@ -27,7 +27,8 @@ class FrmAdiantamentos;
 
 // The program's main window: the register of the open exercise, its header, its list and the
 // entry area, with the commands that start an exercise and include, change and delete advances.
-// The rules live in RegrasEntrada; this class wires them to the widgets.
+// The layout lives in FrmAdiantamentos.ui and the rules in RegrasEntrada, Exclusao and
+// TeclasFuncao; this class wires them to the widgets.
 class FrmAdiantamentos : public QMainWindow, public FormRegistro, public PainelVerificacao
 {
     Q_OBJECT
@@ -50,10 +51,13 @@ public:
     void aguarde(const QString& aviso) override;
     void fimAguarde() override;
     QString nomeCredor() const override;
-    void selecionaLinha(int linha) override;
+    void selecionaLinha(int linha) override { lista_->selecionaSomente(linha); }
 
     // PainelVerificacao
-    void mostraProgresso(int minimo, int maximo, int valor) override;
+    void mostraProgresso(int minimo, int maximo, int valor) override
+    {
+        progresso(minimo, maximo, valor);
+    }
     void avancaProgresso(int valor) override;
     void bloqueiaComandos(bool bloqueados) override { bloqueado_ = bloqueados; }
 
@@ -67,7 +71,7 @@ public:
     void CmdVoltar_Click();
     void cmdAjuda_Click();
     void LvwAdiantamentos_Click();
-    void LvwAdiantamentos_ColumnClick(int titulo);
+    void LvwAdiantamentos_ColumnClick(int titulo) { lista_->ordenaPeloTitulo(titulo); }
     void CmdImprimir_Click();
     // Shift+F5: the report of F5 in the print preview.
     void visualizaRelatorio();
@@ -77,7 +81,7 @@ public:
     void CmdSair_Click();
 
     // The row the list reports as selected; -1 when none.
-    int linhaSelecionada() const;
+    int linhaSelecionada() const { return lista_->linhaSelecionada(); }
 
 protected:
     // Becoming the program's active window runs Form_Activate, unless a message box was all that
@@ -101,6 +105,7 @@ private:
     // The entry area opened for an advance, the list held still, the list's CPFs offered;
     // returns the CPF the combo showed.
     QString abreEdicao();
+    // The commands that need rows.
     void habilitaComandosDeLinhas(bool habilitar);
     // Those and the restore and import commands.
     void habilitaComandos(bool habilitar);
