@@ -157,7 +157,7 @@ void FrmAdiantamentos::limpaExercicio()
     ui_->TxtOrgao->clear();
     ui_->TxtElaborador->clear();
     ui_->TxtResponsavel->clear();
-    entrada_->limpa();
+    limpaEntrada();
     for (QPushButton* b : {ui_->CmdIncluir, ui_->CmdAlterar, ui_->CmdExcluir, ui_->CmdImprimir,
                            ui_->CmdGravarArquivo})
         b->setEnabled(false);
@@ -266,7 +266,7 @@ void FrmAdiantamentos::LvwAdiantamentos_Click()
 {
     if (modelo_.linhas() == 0) {
         ui_->CboCPF->clear();
-        entrada_->limpa();
+        limpaEntrada();
         habilitaComandosDeLinhas(false);
         return;
     }
@@ -328,7 +328,7 @@ void FrmAdiantamentos::CmdCarrega_Click()
         ui_->TxtElaborador->clear();
         ui_->TxtResponsavel->clear();
         modelo_.limpa();
-        entrada_->limpa();
+        limpaEntrada();
         for (QWidget* w :
              std::initializer_list<QWidget*>{ui_->TxtOrgao, ui_->TxtElaborador, ui_->TxtResponsavel,
                                              ui_->CmdIncluir, ui_->CmdRestaurar, ui_->CmdImportar})

@@ -101,6 +101,7 @@ private:
     };
     std::vector<AcaoBotao> acoes() const;
     void teclaDeFuncao(QKeyCombination tecla);
+    void limpaEntrada() { entrada_->limpa(); }
     void mostraGrupoOcioso(bool ocioso);
     // The entry area opened for an advance, the list held still, the list's CPFs offered;
     // returns the CPF the combo showed.
