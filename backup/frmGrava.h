@@ -45,7 +45,6 @@ public:
 
 private:
     void encerraComFalha(const struct Falha& falha);
-    QChar letraDaPasta() const;
 
     FormRegistro& form_;
     Servicos& servicos_;

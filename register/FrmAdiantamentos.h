@@ -1,28 +1,35 @@
 #pragma once
 
+#include "AreaEntrada.h"
 #include "FormRegistro.h"
+#include "ListaAdiantamentos.h"
 #include "ModeloAdiantamentos.h"
+#include "PainelAguarde.h"
 #include "PainelVerificacao.h"
+#include "TeclasFuncao.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
 
-class QComboBox;
-class QFrame;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QProgressBar;
-class QPushButton;
-class QTreeView;
+#include <memory>
+#include <optional>
+#include <vector>
+
 struct Servicos;
 enum class Campo;
+class AtivacaoJanela;
 class frmSair;
+
+namespace Ui
+{
+class FrmAdiantamentos;
+}
 
 // The program's main window: the register of the open exercise, its header, its list and the
 // entry area, with the commands that start an exercise and include, change and delete advances.
-// The rules live in RegrasEntrada; this class wires them to the widgets.
+// The layout lives in FrmAdiantamentos.ui and the rules in RegrasEntrada, Exclusao and
+// TeclasFuncao; this class wires them to the widgets.
 class FrmAdiantamentos : public QMainWindow, public FormRegistro, public PainelVerificacao
 {
     Q_OBJECT
@@ -45,10 +52,13 @@ public:
     void aguarde(const QString& aviso) override;
     void fimAguarde() override;
     QString nomeCredor() const override;
-    void selecionaLinha(int linha) override { selecionaSomente(linha); }
+    void selecionaLinha(int linha) override { lista_->selecionaSomente(linha); }
 
     // PainelVerificacao
-    void mostraProgresso(int minimo, int maximo, int valor) override;
+    void mostraProgresso(int minimo, int maximo, int valor) override
+    {
+        progresso(minimo, maximo, valor);
+    }
     void avancaProgresso(int valor) override;
     void bloqueiaComandos(bool bloqueados) override { bloqueado_ = bloqueados; }
 
@@ -62,8 +72,7 @@ public:
     void CmdVoltar_Click();
     void cmdAjuda_Click();
     void LvwAdiantamentos_Click();
-    void LvwAdiantamentos_ColumnClick(int titulo);
-    void PreencheCPF();
+    void LvwAdiantamentos_ColumnClick(int titulo) { lista_->ordenaPeloTitulo(titulo); }
     void CmdImprimir_Click();
     // Shift+F5: the report of F5 in the print preview.
     void visualizaRelatorio();
@@ -73,10 +82,9 @@ public:
     void CmdSair_Click();
 
     // The row the list reports as selected; -1 when none.
-    int linhaSelecionada() const;
+    int linhaSelecionada() const { return lista_->linhaSelecionada(); }
 
 protected:
-    bool eventFilter(QObject* objeto, QEvent* evento) override;
     // Becoming the program's active window runs Form_Activate, unless a message box was all that
     // went over the window.
     void changeEvent(QEvent* evento) override;
@@ -86,63 +94,38 @@ protected:
 
 private:
     void montaJanela();
-    // The value, NE, CPF and period columns as wide as the widest text they hold, every title
-    // whole; the creditor's name takes the rest.
-    void dimensionaColunas();
-    // Opens at its usual size where the screen has room for it, filling the screen elsewhere.
-    void ajustaATela();
     void ligaCampos();
-    bool teclaDeFuncao(int tecla);
+    struct AcaoBotao {
+        Comando comando;
+        class QPushButton* botao;
+        void (FrmAdiantamentos::*acao)();
+    };
+    std::vector<AcaoBotao> acoes() const;
+    void teclaDeFuncao(QKeyCombination tecla);
+    void limpaEntrada() { entrada_->limpa(); }
     void mostraGrupoOcioso(bool ocioso);
-    void limpaEntrada();
+    // The entry area opened for an advance, the list held still, the list's CPFs offered;
+    // returns the CPF the combo showed.
+    QString abreEdicao();
+    // The commands that need rows.
     void habilitaComandosDeLinhas(bool habilitar);
+    // Those and the restore and import commands.
+    void habilitaComandos(bool habilitar);
     void foca(Campo campo);
-    QWidget* widgetDe(Campo campo) const;
-    void selecionaSomente(int linha);
-    struct CamposEntrada camposDigitados() const;
     bool VerificaArquivo(class ArquivoLido& arquivo);
     // After a start that did not happen: the open exercise's year back, ready to be typed over.
     void voltaAoExercicioAberto();
-    void CboCPF_KeyPress(class QKeyEvent& tecla, bool& engolir);
-    void CboCPF_LostFocus();
 
     Servicos& servicos_;
     ModeloAdiantamentos modelo_;
-    bool voltaDeCaixa_ = false;     // the last other window to have the keyboard was a message box
-    bool ativacaoPendente_ = false; // Form_Activate is queued
-    bool bloqueado_ = false;        // a verification runs and lets events through
-    QElapsedTimer barraDesenhada_;  // since ProgressBar1 last moved on screen
+    AtivacaoJanela* ativacao_ = nullptr;
+    bool bloqueado_ = false;       // a verification runs and lets events through
+    QElapsedTimer barraDesenhada_; // since ProgressBar1 last moved on screen
     QPointer<frmSair> frmSair_;
 
-    QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QGroupBox* Frame3 = nullptr;
-    QLineEdit* TxtExercicio = nullptr;
-    QPushButton* CmdCarrega = nullptr;
-    QLineEdit* TxtOrgao = nullptr;
-    QLineEdit* TxtElaborador = nullptr;
-    QLineEdit* TxtResponsavel = nullptr;
-    QTreeView* LvwAdiantamentos = nullptr;
-    QFrame* Pnlaguarde = nullptr;
-    QLabel* LabAviso = nullptr;
-    QProgressBar* ProgressBar1 = nullptr;
-    QLineEdit* TxtProcesso = nullptr;
-    QLineEdit* TxtNumeroNotaEmpenho = nullptr;
-    QComboBox* CboElemEcon = nullptr;
-    QComboBox* CboCPF = nullptr;
-    QLineEdit* TxtNomeResponsavel = nullptr;
-    QLineEdit* TxtValor = nullptr;
-    QLineEdit* TxtDataInicial = nullptr;
-    QLineEdit* TxtDataFinal = nullptr;
-    QPushButton* cmdAjuda = nullptr;
-    QPushButton* CmdIncluir = nullptr;
-    QPushButton* CmdOK = nullptr;
-    QPushButton* CmdAlterar = nullptr;
-    QPushButton* CmdVoltar = nullptr;
-    QPushButton* CmdExcluir = nullptr;
-    QPushButton* CmdImprimir = nullptr;
-    QPushButton* CmdGravarArquivo = nullptr;
-    QPushButton* CmdRestaurar = nullptr;
-    QPushButton* CmdImportar = nullptr;
-    QPushButton* CmdSair = nullptr;
+    // The layout, from FrmAdiantamentos.ui.
+    const std::unique_ptr<Ui::FrmAdiantamentos> ui_;
+    std::optional<ListaAdiantamentos> lista_;
+    std::optional<PainelAguarde> aguarde_;
+    std::optional<AreaEntrada> entrada_;
 };

@@ -6,6 +6,19 @@ FluxoBotoes::FluxoBotoes(QWidget* pai, int linhasNoMinimo)
     setContentsMargins(0, 0, 0, 0);
 }
 
+FluxoBotoes* FluxoBotoes::emLugarDe(QBoxLayout& pai, QLayout& linha)
+{
+    const int lugar = pai.indexOf(&linha);
+    Q_ASSERT(lugar >= 0);
+    auto* fluxo = new FluxoBotoes;
+    while (QLayoutItem* item = linha.takeAt(0))
+        fluxo->addItem(item);
+    pai.removeItem(&linha);
+    delete &linha;
+    pai.insertLayout(lugar, fluxo);
+    return fluxo;
+}
+
 FluxoBotoes::~FluxoBotoes()
 {
     qDeleteAll(itens_);

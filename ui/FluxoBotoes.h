@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QLayout>
+#include <QBoxLayout>
 #include <QList>
 
 #include <utility>
@@ -13,6 +13,10 @@ class FluxoBotoes : public QLayout
 public:
     explicit FluxoBotoes(QWidget* pai = nullptr, int linhasNoMinimo = 2);
     ~FluxoBotoes() override;
+
+    // Takes the place of a row that a form lays out in `pai` (Designer knows only its own
+    // layouts): the row's buttons in the same order, and the row deleted.
+    static FluxoBotoes* emLugarDe(QBoxLayout& pai, QLayout& linha);
 
     void addItem(QLayoutItem* item) override;
     int count() const override { return static_cast<int>(itens_.size()); }

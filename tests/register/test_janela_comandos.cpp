@@ -225,6 +225,20 @@ TEST_F(JanelaComRegistro, CompletaOCpfPeloPrefixo)
     EXPECT_EQ(nomeDoFoco(), u"TxtValor"_s);
 }
 
+// The window taken down while the CPF has the keyboard: the CPF reports no leaving to an entry
+// area and a list already gone (the sanitizer build sees a read of them).
+TEST_F(JanelaComRegistro, FechaComOTecladoNoCpf)
+{
+    tecla(Qt::Key_F2);
+    QComboBox* cpf = cbo("CboCPF");
+    cpf->setFocus();
+    digita(u"5"_s);
+    ASSERT_TRUE(cpf->hasFocus());
+    const qsizetype caixas = servicos.mensagens.caixas().size();
+    janela.reset();
+    EXPECT_EQ(servicos.mensagens.caixas().size(), caixas);
+}
+
 TEST_F(JanelaComRegistro, GravacaoQueFalhaGuardaALinhaEOArquivoAnterior)
 {
     DiscoPequeno disco(64);

@@ -2,6 +2,7 @@
 // screen reader gives the controls.
 
 #include "JanelaTeste.h"
+#include "ParadasJanela.h"
 
 #include <QAccessible>
 #include <QHeaderView>
@@ -231,4 +232,35 @@ TEST_F(JanelaLeitura, NomesParaLeitorDeTela)
     EXPECT_EQ(QAccessible::queryAccessibleInterface(txt("TxtDataInicial"))
                   ->text(QAccessible::Description),
               u"dia/mês"_s);
+}
+
+// Every field the entry rules and the register routines name is a control of the window: the
+// one of that name, the creditor's name being the header routines' too.
+TEST_F(JanelaLeitura, CadaCampoNomeadoEUmControleDaJanela)
+{
+    const std::pair<Campo, const char*> campos[] = {
+        {Campo::TxtExercicio, "TxtExercicio"},
+        {Campo::TxtOrgao, "TxtOrgao"},
+        {Campo::TxtElaborador, "TxtElaborador"},
+        {Campo::TxtResponsavel, "TxtResponsavel"},
+        {Campo::TxtProcesso, "TxtProcesso"},
+        {Campo::TxtNumeroNotaEmpenho, "TxtNumeroNotaEmpenho"},
+        {Campo::CboElemEcon, "CboElemEcon"},
+        {Campo::CboCPF, "CboCPF"},
+        {Campo::TxtNomeResponsavel, "TxtNomeResponsavel"},
+        {Campo::TxtValor, "TxtValor"},
+        {Campo::TxtDataInicial, "TxtDataInicial"},
+        {Campo::TxtDataFinal, "TxtDataFinal"},
+    };
+    for (const auto& [campo, nome] : campos)
+        EXPECT_EQ(ControleDe(*janela, campo), w(nome)) << nome;
+    const std::pair<CampoCabecalho, const char*> cabecalho[] = {
+        {CampoCabecalho::Exercicio, "TxtExercicio"},
+        {CampoCabecalho::Orgao, "TxtOrgao"},
+        {CampoCabecalho::Elaborador, "TxtElaborador"},
+        {CampoCabecalho::Responsavel, "TxtResponsavel"},
+        {CampoCabecalho::NomeCredor, "TxtNomeResponsavel"},
+    };
+    for (const auto& [campo, nome] : cabecalho)
+        EXPECT_EQ(ControleDe(*janela, campo), w(nome)) << nome;
 }
