@@ -18,6 +18,9 @@ for tool in Xvfb openbox xprop import; do
   fi
 done
 
+# shellcheck source=../support/servidor_x.sh
+source "$(dirname "$0")/../support/servidor_x.sh"
+
 work="$(mktemp -d)"
 pids=()
 para() {
@@ -34,42 +37,10 @@ chmod 700 "$XDG_RUNTIME_DIR"
 echo 'leak:libdbus-1.so' >"$work/lsan.supp"
 export LSAN_OPTIONS="suppressions=$work/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
-# Waits up to 60 s for a condition given as a command: a loaded machine is slow to start a server.
-espera() {
-  for _ in $(seq 600); do
-    if "$@" >/dev/null 2>&1; then return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
-gerenciador() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-# Starts the window manager, again if it quits before it takes the screen: on a loaded machine it
-# can give up on a server that is slow to answer.
-sobe_gerenciador() {
-  for _ in 1 2 3; do
-    openbox >"$work/openbox.log" 2>&1 &
-    local wm=$!
-    pids+=("$wm")
-    for _ in $(seq 400); do
-      if gerenciador; then return 0; fi
-      kill -0 "$wm" 2>/dev/null || break
-      sleep 0.1
-    done
-    kill "$wm" 2>/dev/null || true
-  done
-  return 1
-}
-
 falhas=0
 # A screen size, then the scale factors tried on it.
 while read -r tela escalas; do
-  rm -f "$work/display"
-  exec 3>"$work/display"
-  Xvfb -displayfd 3 -screen 0 "${tela}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
-  pids+=($!)
-  exec 3>&-
-  espera test -s "$work/display" || { echo "FAILED: no X server for $tela"; exit 1; }
-  export DISPLAY=":$(cat "$work/display")"
+  sobe_servidor_x "$tela" || { echo "FAILED: no X server for $tela"; exit 1; }
   sobe_gerenciador || { echo "FAILED: no window manager on $tela"; cat "$work/openbox.log"; exit 1; }
   for escala in $escalas; do
     caso="${tela}-escala-${escala}"

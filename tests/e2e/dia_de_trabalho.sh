@@ -18,6 +18,9 @@ for tool in Xvfb xdotool openbox xprop; do
   fi
 done
 
+# shellcheck source=../support/servidor_x.sh
+source "$(dirname "$0")/../support/servidor_x.sh"
+
 work="$(mktemp -d)"
 pids=()
 cleanup() {
@@ -53,15 +56,8 @@ folder="$work/Pravex"
 cmake --install "$build_dir" --prefix "$folder" >/dev/null
 
 # A private X server on a free display, a window manager to hand the keyboard to new windows.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-espera "the X server" test -s "$work/display"
-export DISPLAY=":$(cat "$work/display")"
-openbox >/dev/null 2>&1 &
-pids+=($!)
-gerenciador() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-espera "the window manager" gerenciador
+sobe_servidor_x 1366x768 || fail "no X server"
+sobe_gerenciador || { cat "$work/openbox.log"; fail "no window manager"; }
 
 # The program talks to the X server, whatever platform the other tests were given.
 export QT_QPA_PLATFORM=xcb HOME="$work/home" XDG_RUNTIME_DIR="$work/run"
