@@ -190,21 +190,37 @@ void ImportaArquivo(benchmark::State& estado, RegistroMedido& r)
     }
 }
 
-void GravaArquivoCompleto(benchmark::State& estado, RegistroMedido& r)
-{
-    const PastaPropria pasta(r);
-    AbreExercicio(r.cabecalho.exercicio);
+// The register open without the window: a folder of its own, its exercise open, its rows in
+// the model.
+struct RegistroAberto {
+    explicit RegistroAberto(const RegistroMedido& r) : pasta(r)
+    {
+        AbreExercicio(r.cabecalho.exercicio);
+        form.cab = r.cabecalho;
+        form.modelo.defineLinhas(r.linhas);
+    }
+    ~RegistroAberto() { FechaExercicio(); }
+    RegistroAberto(const RegistroAberto&) = delete;
+    RegistroAberto& operator=(const RegistroAberto&) = delete;
+
+    const PastaPropria pasta;
     MensagensMudas mensagens;
     FormMudo form;
-    form.cab = r.cabecalho;
-    form.modelo.defineLinhas(r.linhas);
+};
+
+// The whole data file written, every line encoded: the first write after the exercise opens.
+void GravaArquivoCompleto(benchmark::State& estado, RegistroMedido& r)
+{
+    RegistroAberto aberto(r);
     for (auto _ : estado) {
-        if (!GravaArquivo(form, mensagens)) {
-            Mudo(estado, mensagens);
+        estado.PauseTiming();
+        aberto.form.modelo.linhasGravadas().esquece();
+        estado.ResumeTiming();
+        if (!GravaArquivo(aberto.form, aberto.mensagens)) {
+            Mudo(estado, aberto.mensagens);
             break;
         }
     }
-    FechaExercicio();
 }
 
 class AndamentoMudo final : public AndamentoEnvio
@@ -264,12 +280,9 @@ CamposEntrada CamposNovos(const RegistroMedido& r)
 // rewrite of the data file.
 void IncluiRegras(benchmark::State& estado, RegistroMedido& r)
 {
-    const PastaPropria pasta(r);
-    AbreExercicio(r.cabecalho.exercicio);
-    MensagensMudas mensagens;
-    FormMudo form;
-    form.cab = r.cabecalho;
-    form.modelo.defineLinhas(r.linhas);
+    RegistroAberto aberto(r);
+    MensagensMudas& mensagens = aberto.mensagens;
+    FormMudo& form = aberto.form;
     for (auto _ : estado) {
         CamposEntrada campos = CamposNovos(r);
         if (const std::optional<Recusa> recusa = ValidaAdiantamento(campos)) {
@@ -293,7 +306,6 @@ void IncluiRegras(benchmark::State& estado, RegistroMedido& r)
         form.modelo.remove(linha);
         estado.ResumeTiming();
     }
-    FechaExercicio();
 }
 
 // ---- one include and the version it keeps
@@ -310,12 +322,9 @@ std::vector<double> DiferencasVersao;
 // the table shows covers both rewrites of an iteration.
 void IncluiComVersao(benchmark::State& estado, RegistroMedido& r)
 {
-    const PastaPropria pasta(r);
-    AbreExercicio(r.cabecalho.exercicio);
-    MensagensMudas mensagens;
-    FormMudo form;
-    form.cab = r.cabecalho;
-    form.modelo.defineLinhas(r.linhas);
+    RegistroAberto aberto(r);
+    MensagensMudas& mensagens = aberto.mensagens;
+    FormMudo& form = aberto.form;
     const Adiantamento novo = MontaAdiantamento(CamposNovos(r));
     bool versaoPrimeiro = false;
     for (auto _ : estado) {
@@ -345,7 +354,6 @@ void IncluiComVersao(benchmark::State& estado, RegistroMedido& r)
     }
     estado.counters["versoes"] =
         static_cast<double>(QDir(PastaVersoes()).entryList(QDir::Files).size());
-    FechaExercicio();
 }
 
 void LayoutRelatorio(benchmark::State& estado, RegistroMedido& r)
