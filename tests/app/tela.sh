@@ -11,24 +11,13 @@ set -euo pipefail
 
 teste="$1"
 
-for tool in Xvfb openbox xprop import; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIPPED: $tool is not installed (scripts/bootstrap installs it)"
-    exit 77
-  fi
-done
-
 # shellcheck source=../support/servidor_x.sh
 source "$(dirname "$0")/../support/servidor_x.sh"
+precisa_de Xvfb openbox xprop import
 
 work="$(mktemp -d)"
 pids=()
-para() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  { wait; } 2>/dev/null || true
-  pids=()
-}
-trap 'para; rm -rf -- "$work"' EXIT
+trap 'para_processos; rm -rf -- "$work"' EXIT
 
 export QT_QPA_PLATFORM=xcb HOME="$work/home" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
@@ -55,7 +44,7 @@ while read -r tela escalas; do
         echo "screen of the failure: ${TMPDIR:-/tmp}/tela-$caso.png"
     fi
   done
-  para
+  para_processos
 done <<'CASOS'
 1024x768 1
 1366x768 1 1.25 1.5 2

@@ -11,24 +11,13 @@ set -euo pipefail
 build_dir="$1"
 principal="$2"
 
-for tool in Xvfb xdotool openbox xprop; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIPPED: $tool is not installed (scripts/bootstrap installs it)"
-    exit 77
-  fi
-done
-
 # shellcheck source=../support/servidor_x.sh
 source "$(dirname "$0")/../support/servidor_x.sh"
+precisa_de Xvfb xdotool openbox xprop
 
 work="$(mktemp -d)"
 pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  { wait; } 2>/dev/null || true
-  rm -rf -- "$work"
-}
-trap cleanup EXIT
+trap 'para_processos; rm -rf -- "$work"' EXIT
 
 fail() {
   echo "FAILED: $*"

@@ -2,6 +2,23 @@
 # window manager, each waited for up to a minute (a loaded machine is slow to start them). The
 # caller keeps `work` (a folder of its own) and `pids` (what it kills on leaving).
 
+# Exits 77 (skipped), with the reason, when one of the tools named is not installed.
+precisa_de() {
+  for tool in "$@"; do
+    if ! command -v "$tool" >/dev/null; then
+      echo "SKIPPED: $tool is not installed (scripts/bootstrap installs it)"
+      exit 77
+    fi
+  done
+}
+
+# Stops every process started (the servers, the window managers, the program) and waits for them.
+para_processos() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  { wait; } 2>/dev/null || true
+  pids=()
+}
+
 # Runs a command until it succeeds, for up to 60 s.
 espera_ate() {
   for _ in $(seq 600); do
