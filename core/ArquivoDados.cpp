@@ -385,39 +385,20 @@ namespace
 {
 
 std::optional<Falha> Escreve(const QString& caminho, const Cabecalho& cabecalho,
-                             const QList<Adiantamento>& linhas, LinhasGravadas* gravadas,
+                             const QList<Adiantamento>& linhas, LinhasGravadas& gravadas,
                              const std::function<void()>& antesDaTroca)
 {
     ArquivoSubstituto arquivo(caminho);
     if (const std::optional<Falha> falha = arquivo.abre())
         return falha;
-
-    constexpr qsizetype Bloco = 64 * 1024;
-    QByteArray buffer;
-    buffer.reserve(Bloco + 4096);
-    const auto descarrega = [&]() -> bool {
-        if (arquivo.write(buffer) != buffer.size())
-            return false;
-        buffer.clear();
-        return true;
-    };
-
     // Leaving this routine on any failure discards the new file; the old one is untouched.
+    QByteArray conteudo;
     try {
-        if (gravadas) {
-            buffer = gravadas->monta(LinhaCabecalho(cabecalho), linhas);
-        } else {
-            AcrescentaLinhaCabecalho(buffer, cabecalho);
-            for (const Adiantamento& a : linhas) {
-                AcrescentaLinhaAdiantamento(buffer, a);
-                if (buffer.size() >= Bloco && !descarrega())
-                    return arquivo.falhaDeEscrita();
-            }
-        }
+        conteudo = gravadas.monta(LinhaCabecalho(cabecalho), linhas);
     } catch (const Falha& falha) {
         return falha;
     }
-    if (!buffer.isEmpty() && !descarrega())
+    if (arquivo.write(conteudo) != conteudo.size())
         return arquivo.falhaDeEscrita();
     return arquivo.confirma(antesDaTroca);
 }
@@ -428,7 +409,8 @@ std::optional<Falha> EscreveArquivoExercicio(const QString& caminho, const Cabec
                                              const QList<Adiantamento>& linhas,
                                              const std::function<void()>& antesDaTroca)
 {
-    return Escreve(caminho, cabecalho, linhas, nullptr, antesDaTroca);
+    LinhasGravadas todasNovas;
+    return Escreve(caminho, cabecalho, linhas, todasNovas, antesDaTroca);
 }
 
 std::optional<Falha> EscreveArquivoExercicio(const QString& caminho, const Cabecalho& cabecalho,
@@ -436,5 +418,5 @@ std::optional<Falha> EscreveArquivoExercicio(const QString& caminho, const Cabec
                                              LinhasGravadas& gravadas,
                                              const std::function<void()>& antesDaTroca)
 {
-    return Escreve(caminho, cabecalho, linhas, &gravadas, antesDaTroca);
+    return Escreve(caminho, cabecalho, linhas, gravadas, antesDaTroca);
 }
